@@ -1,0 +1,26 @@
+#include "app/linesmodel.h"
+
+#include "app/seasonmodel.h"
+
+void LinesModel::reload()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+void LinesModel::lineChanged(int row)
+{
+    emit dataChanged(index(row), index(row));
+}
+
+int LinesModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+}
+
+QVariant LinesModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= static_cast<int>(lines_.size()))
+        return {};
+    return fromLatin1(lines_[static_cast<std::size_t>(index.row())]);
+}

@@ -1,0 +1,92 @@
+// INI files with the semantics of the Windows private-profile functions:
+// section and key names match without regard to case (ASCII), blanks around
+// names and values are ignored, a value enclosed in matching quotes loses
+// them, the first of duplicate keys wins, a new key goes after the last
+// non-blank line of its section, a new section goes at the end of the file,
+// and the file is created on the first write.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rota {
+
+// The text of one INI file held in memory, line for line as on disk.
+class IniFile {
+public:
+    IniFile() = default;
+    explicit IniFile(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+    // Reads `path`; a missing file gives an empty IniFile.
+    // Throws FileError when the file exists but cannot be read (a folder,
+    // no permission).
+    static IniFile load(const std::string& path);
+
+    // Returns the value of `key` in `section`, or "" when the section, the
+    // key or the value is absent.
+    std::string readString(std::string_view section, std::string_view key) const;
+
+    // Sets `key` in `section` to `value`: replaces the line of an existing
+    // key, else adds "key=value" to the section, adding the section when
+    // needed. Marks the file changed only when its text changes.
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+
+    // True after a writeString that changed the text.
+    bool changed() const { return changed_; }
+
+    // Saves the text to `path` (CR LF line ends) if it changed, atomically.
+    // Throws FileError; the file on disk is then left as it was.
+    void save(const std::string& path);
+
+    const std::vector<std::string>& lines() const { return lines_; }
+
+private:
+    struct Found {
+        std::size_t sectionLine; // index of the "[name]" line, or npos
+        std::size_t keyLine;     // index of the key's line, or npos
+        std::size_t insertAt;    // where a new key of the section goes
+        std::size_t valueAt;     // offset of the key line's value
+    };
+    Found find(std::string_view section, std::string_view key) const;
+
+    std::vector<std::string> lines_;
+    bool changed_ = false;
+};
+
+// An INI file on disk that is opened for every use, as the private-profile
+// functions do, but parsed again only when the file has changed: the copy
+// held is checked against the file's identity, size and times at each open,
+// and updated by the store's own saves. What open() returns is always the
+// file as it is on disk at that moment.
+class IniStore {
+public:
+    explicit IniStore(std::string path) : path_(std::move(path)) {}
+
+    // Returns the file's current content. Throws FileError (see IniFile::load).
+    IniFile& open();
+
+    // Saves what was written through open()'s result, if anything.
+    // Throws FileError; the file on disk is then left as it was, and the
+    // unsaved changes are dropped so the next open() reads the disk again.
+    void flush();
+
+    const std::string& path() const { return path_; }
+
+private:
+    struct Signature {
+        bool exists = false;
+        std::uint64_t device = 0, inode = 0, size = 0;
+        std::int64_t mtimeSec = 0, mtimeNsec = 0, ctimeSec = 0, ctimeNsec = 0;
+        bool operator==(const Signature&) const = default;
+    };
+    Signature currentSignature() const;
+
+    std::string path_;
+    IniFile file_;
+    Signature signature_;
+    bool valid_ = false;
+};
+
+} // namespace rota

@@ -1,0 +1,116 @@
+#include "schedule/schwriter.h"
+
+namespace rota {
+
+namespace {
+
+void appendPadded(std::string& out, const std::string& text)
+{
+    out += text;
+    out.append(kTeamTextLength - text.size(), ' ');
+}
+
+void appendEmptySlots(std::string& out, std::size_t count)
+{
+    out.append(count * kSlotLength, ' ');
+}
+
+} // namespace
+
+std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows)
+{
+    std::vector<std::string> problems;
+    for (std::size_t start = 0; start < rows.size();) {
+        std::size_t end = start + 1;
+        while (end < rows.size() && rows[end].date == rows[start].date)
+            ++end;
+        if (rows[start].date.size() != kDateLength)
+            problems.push_back("\"" + rows[start].date + "\": a date must be 8 characters (MM/DD/YY)");
+        if (end - start > kSlotsPerDay)
+            problems.push_back(rows[start].date + ": " + std::to_string(end - start) + " games");
+        start = end;
+    }
+    std::vector<std::string> longTexts;
+    for (const GameRow& row : rows)
+        for (const std::string* text : {&row.vis, &row.home})
+            if (text->size() > kTeamTextLength) {
+                std::string problem = "\"" + *text + "\": " + std::to_string(text->size()) + " characters";
+                bool known = false;
+                for (const auto& p : longTexts)
+                    known = known || p == problem;
+                if (!known)
+                    longTexts.push_back(std::move(problem));
+            }
+    problems.insert(problems.end(), longTexts.begin(), longTexts.end());
+    return problems;
+}
+
+std::string scheduleLimitMessage(const std::vector<std::string>& problems)
+{
+    std::string message = "The schedule cannot be written: a PVX schedule holds at most 15 games on one date "
+                          "and team texts of at most 8 characters, and each date takes 8 characters. Shorten the names in rota.ini, or edit the "
+                          "dates of games in the list, and try again.\n";
+    for (const auto& problem : problems)
+        message += "\n" + problem;
+    return message;
+}
+
+std::string headerRecord()
+{
+    std::string record = "D";
+    record.append(kRecordLength - 1, ' ');
+    return record;
+}
+
+std::string gameSlot(const GameRow& row)
+{
+    std::string slot;
+    slot.reserve(kSlotLength);
+    appendPadded(slot, row.vis);
+    appendPadded(slot, row.home);
+    slot += row.dh.empty() ? "      " : "/n:2  ";
+    slot += "      ";
+    return slot;
+}
+
+int schedulePercent(std::size_t i, std::size_t n)
+{
+    return static_cast<int>(static_cast<double>(i) / static_cast<double>(n) * 100.0);
+}
+
+int scheduleProgressPosition(std::size_t i, std::size_t n)
+{
+    return static_cast<int>(static_cast<double>(i) / static_cast<double>(n) * 10000.0);
+}
+
+std::string buildScheduleFile(const std::vector<GameRow>& rows,
+                              const std::function<void(std::size_t, std::size_t)>& progress)
+{
+    std::string file = headerRecord();
+    std::string record;
+    std::size_t slotCount = 0;
+    const std::size_t n = rows.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i == 0) {
+            record = "  " + rows[i].date;
+            slotCount = 1;
+        } else if (rows[i].date != rows[i - 1].date) {
+            appendEmptySlots(record, kSlotsPerDay - slotCount);
+            file += record;
+            record = "  " + rows[i].date;
+            slotCount = 1;
+        } else {
+            ++slotCount;
+        }
+        record += gameSlot(rows[i]);
+        if (i == n - 1) {
+            appendEmptySlots(record, kSlotsPerDay - slotCount);
+            file += record;
+        }
+        if (progress)
+            progress(i, n);
+    }
+    return file;
+}
+
+} // namespace rota

@@ -1,0 +1,44 @@
+// The PVX schedule file: a header record and one day record per run of
+// games with equal dates, each exactly 430 characters, written back to back.
+#pragma once
+
+#include "season/seasonlist.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace rota {
+
+inline constexpr std::size_t kRecordLength = 430;
+inline constexpr std::size_t kSlotsPerDay = 15;
+inline constexpr std::size_t kSlotLength = 28;
+inline constexpr std::size_t kTeamTextLength = 8;
+inline constexpr std::size_t kDateLength = 8;
+
+// What keeps `rows` from fitting the format, one text per problem: every run
+// of more than 15 games on one date ("05/30/84: 20 games"), every date
+// (edited by the user) of other than 8 characters, and every Vis or Home
+// text longer than 8 characters. Empty when the list fits.
+std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows);
+
+// The header record: "D" and 429 spaces.
+std::string headerRecord();
+
+// One game slot of 28 characters. Texts longer than 8 characters must have
+// been refused by scheduleLimitProblems.
+std::string gameSlot(const GameRow& row);
+
+// The whole file for `rows`, which must fit the format. Calls `progress`
+// with (i, n) after game i of n has been placed.
+std::string buildScheduleFile(const std::vector<GameRow>& rows,
+                              const std::function<void(std::size_t i, std::size_t n)>& progress = {});
+
+// The percentage and progress-bar position shown after game i of n.
+int schedulePercent(std::size_t i, std::size_t n);
+int scheduleProgressPosition(std::size_t i, std::size_t n);
+
+// The message shown for a list that does not fit, naming each problem.
+std::string scheduleLimitMessage(const std::vector<std::string>& problems);
+
+} // namespace rota

@@ -1,0 +1,46 @@
+#include "season/seasonlist.h"
+
+#include <algorithm>
+
+namespace rota {
+
+bool captionLess(const std::string& a, const std::string& b)
+{
+    // Byte order, which for MM/DD/YY captions is month, then day, then year.
+    return a < b;
+}
+
+void SeasonList::clear()
+{
+    rows_.clear();
+    sorted_ = false;
+}
+
+void SeasonList::markLastAsDoubleheader()
+{
+    if (!rows_.empty())
+        rows_.back().dh = kDoubleheaderMark;
+}
+
+void SeasonList::sortByDate()
+{
+    sorted_ = true;
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [](const GameRow& a, const GameRow& b) { return captionLess(a.date, b.date); });
+}
+
+std::size_t SeasonList::setDate(std::size_t index, std::string date)
+{
+    rows_[index].date = std::move(date);
+    if (!sorted_)
+        return index;
+    GameRow row = std::move(rows_[index]);
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
+    auto at = std::upper_bound(rows_.begin(), rows_.end(), row,
+                               [](const GameRow& a, const GameRow& b) { return captionLess(a.date, b.date); });
+    auto newIndex = static_cast<std::size_t>(at - rows_.begin());
+    rows_.insert(at, std::move(row));
+    return newIndex;
+}
+
+} // namespace rota

@@ -1,0 +1,57 @@
+#include "season/seasonloader.h"
+
+#include "platform/textlines.h"
+
+namespace rota {
+
+int progressPosition(std::size_t lineIndex, std::size_t lineCount)
+{
+    return static_cast<int>(static_cast<double>(lineIndex) / static_cast<double>(lineCount) * 10000.0);
+}
+
+void SeasonLoader::clear(SeasonList& list)
+{
+    list.clear();
+    gameKeys_.clear();
+    lineBuffer_.clear();
+}
+
+void SeasonLoader::readFile(const std::string& path)
+{
+    lineBuffer_ = loadLines(path);
+}
+
+void SeasonLoader::readGames(const LoadOptions& options, SeasonList& list, TeamNameLookup& lookup,
+                             const ProgressFunction& progress)
+{
+    state.seasonYear.clear();
+    std::unique_ptr<SeasonReader> reader = readers_(options.dataType);
+    if (!reader)
+        return;
+    const std::size_t minimumLength = reader->minimumLength();
+
+    ReadContext ctx(state, lineBuffer_, gameKeys_, options.leagueIndex, options.yearValue);
+    for (ctx.lineIndex = 0; ctx.lineIndex < lineBuffer_.size(); ++ctx.lineIndex) {
+        ctx.skip = false;
+        state.currentLine = lineBuffer_[ctx.lineIndex];
+        if (state.currentLine.size() < minimumLength)
+            continue;
+
+        reader->readLine(ctx);
+
+        // A game whose key repeats the key before it is the second game of a
+        // doubleheader: it marks the row of the first instead of adding one.
+        if (!ctx.skip && gameKeys_.size() >= 2 && gameKeys_.back() == gameKeys_[gameKeys_.size() - 2]) {
+            list.markLastAsDoubleheader();
+            ctx.skip = true;
+        }
+        if (!ctx.skip) {
+            lookup.lookup(options.dataType, state);
+            list.append(GameRow{state.date, state.visText, state.homeText, ""});
+        }
+        if (progress)
+            progress(progressPosition(ctx.lineIndex, lineBuffer_.size()));
+    }
+}
+
+} // namespace rota

@@ -1,0 +1,40 @@
+// Helpers shared by the tests: temporary folders, files and sample data.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rota::test {
+
+// A fresh folder under the system's temporary folder, removed with its
+// content when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+void writeFile(const std::string& path, const std::string& bytes);
+std::string readFile(const std::string& path);
+
+// A real Retrosheet file from the shared sample folder.
+std::string sharedFile(const std::string& name);
+
+// A file of the tests' own data folder.
+std::string testDataFile(const std::string& name);
+
+// The built box-score stand-in.
+std::string bgamePath();
+
+// Makes a file or folder read-only (all write bits off) or writable again.
+void setReadOnly(const std::string& path, bool readOnly);
+
+} // namespace rota::test
