@@ -1,6 +1,7 @@
 #include "app/rotaAbout.h"
 
 #include "app/appicon.h"
+#include "app/widgets.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -35,10 +36,7 @@ TForm2::TForm2(QWidget* parent)
     setWindowTitle(QStringLiteral("About Rota Schedule"));
     setFixedSize(312, 254);
     setModal(true);
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(windowFont());
     setBackgroundRole(QPalette::Button);
 
     Image1 = new QLabel(this);
@@ -56,7 +54,8 @@ TForm2::TForm2(QWidget* parent)
     Memo1->setFont(arialBold(11));
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setPlainText(creditLines().join(QLatin1Char('\n')));
     QPalette palette = Memo1->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));

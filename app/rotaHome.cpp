@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
+#include <QShowEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -83,10 +84,7 @@ TForm1::TForm1(Prompts& prompts, TForm2* about, QWidget* parent)
 {
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowIcon(appIcon());
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(windowFont());
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 

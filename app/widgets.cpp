@@ -47,3 +47,12 @@ QWidget* makeBevel(QWidget* parent, int left, int top, int width, int height)
     frame->setGeometry(left, top, width, height);
     return frame;
 }
+
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}

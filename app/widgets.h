@@ -40,5 +40,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// The windows' font: "MS Sans Serif" 11 pixels high, or the nearest
+// sans-serif face this system has.
+QFont windowFont();
+
 // A sunken frame line drawn on a window.
 QWidget* makeBevel(QWidget* parent, int left, int top, int width, int height);
