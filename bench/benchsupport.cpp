@@ -42,9 +42,14 @@ std::string scheduleOfGames(std::size_t games)
     for (const auto& line : splitLines(sharedText("1915SKED.TXT")))
         if (line.size() > 26)
             lines.push_back(line);
+    // Each pass through the 1915 schedule gets a year of its own, so that no
+    // date holds more games than a day record can.
     std::string text;
-    for (std::size_t i = 0; i < games; ++i)
-        text += lines[i % lines.size()] + "\r\n";
+    for (std::size_t i = 0; i < games; ++i) {
+        std::string line = lines[i % lines.size()];
+        line.replace(1, 4, std::to_string(1915 + i / lines.size()));
+        text += line + "\r\n";
+    }
     return text;
 }
 

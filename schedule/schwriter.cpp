@@ -1,11 +1,20 @@
 #include "schedule/schwriter.h"
 
+#include <stdexcept>
+
 namespace rota {
 
 namespace {
 
+[[noreturn]] void doesNotFit(const std::string& what)
+{
+    throw std::length_error("the schedule does not fit the file format: " + what);
+}
+
 void appendPadded(std::string& out, const std::string& text)
 {
+    if (text.size() > kTeamTextLength)
+        doesNotFit("\"" + text + "\" is longer than 8 characters");
     out += text;
     out.append(kTeamTextLength - text.size(), ' ');
 }
@@ -99,9 +108,11 @@ std::string buildScheduleFile(const std::vector<GameRow>& rows,
             file += record;
             record = "  " + rows[i].date;
             slotCount = 1;
-        } else {
-            ++slotCount;
+        } else if (++slotCount > kSlotsPerDay) {
+            doesNotFit(rows[i].date + " has more than 15 games");
         }
+        if (rows[i].date.size() != kDateLength)
+            doesNotFit("the date \"" + rows[i].date + "\" is not 8 characters");
         record += gameSlot(rows[i]);
         if (i == n - 1) {
             appendEmptySlots(record, kSlotsPerDay - slotCount);

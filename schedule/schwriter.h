@@ -29,8 +29,10 @@ std::string headerRecord();
 // been refused by scheduleLimitProblems.
 std::string gameSlot(const GameRow& row);
 
-// The whole file for `rows`, which must fit the format. Calls `progress`
-// with (i, n) after game i of n has been placed.
+// The whole file for `rows`. Calls `progress` with (i, n) after game i of n
+// has been placed. Throws std::length_error for rows that do not fit the
+// format (see scheduleLimitProblems), so no record of another length than
+// 430 characters is ever made.
 std::string buildScheduleFile(const std::vector<GameRow>& rows,
                               const std::function<void(std::size_t i, std::size_t n)>& progress = {});
 

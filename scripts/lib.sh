@@ -19,9 +19,16 @@ ensure_packages() {
 
 BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
 
-# Configures and builds into the folder given, with extra CMake options.
-build_into() {
+# Configures the build folder given with extra CMake options.
+configure() {
   local dir="$1"; shift
   cmake -S "$(repo_root)" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+}
+
+# Builds the targets named (all when none) in the build folder given.
+build() {
+  local dir="$1"; shift
+  local targets=()
+  for t in "$@"; do targets+=(--target "$t"); done
+  cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }

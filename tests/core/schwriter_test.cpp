@@ -85,6 +85,13 @@ TEST(ScheduleLimits, NamesEveryCrowdedDateAndLongText)
     EXPECT_NE(message.find("rota.ini"), std::string::npos);
 }
 
+TEST(ScheduleWriter, RefusesRowsThatDoNotFit)
+{
+    EXPECT_THROW(buildScheduleFile(Rows(16, GameRow{"05/30/84", "a", "b", ""})), std::length_error);
+    EXPECT_THROW(buildScheduleFile({GameRow{"05/30/84", "123456789", "b", ""}}), std::length_error);
+    EXPECT_THROW(buildScheduleFile({GameRow{"5/30/84", "a", "b", ""}}), std::length_error);
+}
+
 TEST(ScheduleLimits, FifteenGamesAndEightCharactersFit)
 {
     Rows rows(15, GameRow{"05/30/84", "84ABCDEF", "84ABCDEF", "/n:2"});
