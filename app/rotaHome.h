@@ -73,7 +73,7 @@ public:
     // working lists, and the team table being edited.
     const SeasonModel& seasonModel() const { return *seasonModel_; }
     const rota::SeasonLoader& loader() const { return loader_; }
-    const std::vector<std::string>& ListBox1() const { return loader_.lineBuffer(); }
+    const rota::TextLines& ListBox1() const { return loader_.lineBuffer(); }
     const std::vector<std::string>& ListBox2() const { return loader_.gameKeys(); }
     const rota::TeamTableEditor& teamTable() const { return teamTable_; }
 

@@ -6,25 +6,54 @@
 
 namespace rota {
 
-std::vector<std::string> splitLines(std::string_view bytes)
+namespace {
+
+// Calls `line(start, length)` for every line of `bytes`, in order.
+template <typename F>
+void forEachLine(std::string_view bytes, F&& line)
 {
     const auto zero = bytes.find('\0');
     if (zero != std::string_view::npos)
         bytes = bytes.substr(0, zero);
 
-    std::vector<std::string> lines;
     std::size_t start = 0;
     const std::size_t size = bytes.size();
     while (start < size) {
-        std::size_t end = start;
-        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        lines.emplace_back(bytes.substr(start, end - start));
-        if (end < size && bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n')
-            ++end;
-        start = end + 1;
+        const auto end = bytes.find_first_of("\r\n", start);
+        const std::size_t stop = end == std::string_view::npos ? size : end;
+        line(start, stop - start);
+        std::size_t next = stop + 1;
+        if (stop < size && bytes[stop] == '\r' && next < size && bytes[next] == '\n')
+            ++next;
+        start = next;
     }
+}
+
+} // namespace
+
+std::vector<std::string> splitLines(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    forEachLine(bytes, [&](std::size_t start, std::size_t length) { lines.emplace_back(bytes.substr(start, length)); });
     return lines;
+}
+
+TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes))
+{
+    forEachLine(bytes_, [this](std::size_t start, std::size_t length) { lines_.push_back({start, length}); });
+}
+
+void TextLines::clear()
+{
+    bytes_.clear();
+    bytes_.shrink_to_fit();
+    lines_.clear();
+    lines_.shrink_to_fit();
+}
+
+TextLines loadTextLines(const std::string& path)
+{
+    return TextLines(readFileBytes(path));
 }
 
 std::string joinLinesCrlf(const std::vector<std::string>& lines)

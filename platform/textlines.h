@@ -7,6 +7,31 @@
 
 namespace rota {
 
+// The lines of a text, held as the text's bytes plus where each line
+// starts, so that a large file costs little more memory than its size.
+// Lines are split as splitLines does.
+class TextLines {
+public:
+    TextLines() = default;
+    explicit TextLines(std::string bytes);
+
+    std::size_t size() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    std::string_view operator[](std::size_t i) const { return {bytes_.data() + lines_[i].start, lines_[i].length}; }
+    void clear();
+
+private:
+    struct Span {
+        std::size_t start;
+        std::size_t length;
+    };
+    std::string bytes_;
+    std::vector<Span> lines_;
+};
+
+// Reads the file at `path` as TextLines. Throws FileError.
+TextLines loadTextLines(const std::string& path);
+
 // Splits `bytes` into lines. A line ends at a carriage return, a line feed,
 // or a carriage return followed by a line feed; the ends are not kept, a last
 // line without an end is kept, and a zero byte ends the text.

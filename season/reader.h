@@ -1,6 +1,7 @@
 // The interface between Open Season and the reader of each data type.
 #pragma once
 
+#include "platform/textlines.h"
 #include "season/linestate.h"
 
 #include <cstddef>
@@ -22,14 +23,14 @@ public:
 // What a reader sees and changes while it reads one line.
 class ReadContext {
 public:
-    ReadContext(LineState& state, const std::vector<std::string>& lines, std::vector<std::string>& gameKeys,
+    ReadContext(LineState& state, const TextLines& lines, std::vector<std::string>& gameKeys,
                 int leagueIndex, int yearValue)
         : state(state), lines(lines), gameKeys(gameKeys), leagueIndex(leagueIndex), yearValue(yearValue)
     {
     }
 
     LineState& state;
-    const std::vector<std::string>& lines;  // the whole file, in order
+    const TextLines& lines;                 // the whole file, in order
     std::vector<std::string>& gameKeys;     // one key per line handed to a reader
     std::size_t lineIndex = 0;              // index of state.currentLine in lines
     bool skip = false;                      // set when the league option drops the game

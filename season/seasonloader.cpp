@@ -18,7 +18,7 @@ void SeasonLoader::clear(SeasonList& list)
 
 void SeasonLoader::readFile(const std::string& path)
 {
-    lineBuffer_ = loadLines(path);
+    lineBuffer_ = loadTextLines(path);
 }
 
 void SeasonLoader::readGames(const LoadOptions& options, SeasonList& list, TeamNameLookup& lookup,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "config/teamlookup.h"
+#include "platform/textlines.h"
 #include "season/linestate.h"
 #include "season/reader.h"
 #include "season/seasonlist.h"
@@ -37,9 +38,8 @@ public:
 
     // The hidden working lists: the lines of the file being read, and one
     // game key per line handed to a reader.
-    const std::vector<std::string>& lineBuffer() const { return lineBuffer_; }
+    const TextLines& lineBuffer() const { return lineBuffer_; }
     const std::vector<std::string>& gameKeys() const { return gameKeys_; }
-    std::vector<std::string>& lineBuffer() { return lineBuffer_; }
 
     // Start of a load: no team missing yet.
     void begin() { state.missingTeamCount = 0; }
@@ -63,7 +63,7 @@ public:
 
 private:
     ReaderFactory readers_;
-    std::vector<std::string> lineBuffer_;
+    TextLines lineBuffer_;
     std::vector<std::string> gameKeys_;
 };
 
