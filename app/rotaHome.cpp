@@ -80,7 +80,7 @@ TForm1::TForm1(Prompts& prompts, TForm2* about, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       prompts_(prompts), about_(about), seasonModel_(new SeasonModel(this)),
-      teamTableModel_(new LinesModel(teamTable_.lines(), this))
+      teamTableModel_(new LinesModel(teamTable_.lines(), this)), batchOutput_(&std::cerr)
 {
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowIcon(appIcon());
@@ -429,7 +429,7 @@ void TForm1::Button3Click()
         QApplication::setOverrideCursor(Qt::WaitCursor);
         bool made = false;
         try {
-            made = rota::compileSeason(programDir, input, std::cerr);
+            made = rota::compileSeason(programDir, input, *batchOutput_);
         } catch (...) {
             QApplication::restoreOverrideCursor();
             throw;

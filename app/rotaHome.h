@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <ostream>
 #include <string>
 
 class Prompts;
@@ -82,6 +83,10 @@ public:
 
     void setAbout(TForm2* about) { about_ = about; }
 
+    // Where the batch run's complaints go (standard error unless set), as a
+    // command interpreter's console would show them.
+    void setBatchOutput(std::ostream& out) { batchOutput_ = &out; }
+
     // The "MM/DD" text of a masked edit, an empty digit place read as a blank.
     static std::string maskText(const QLineEdit* edit);
 
@@ -121,5 +126,6 @@ private:
     rota::TeamTableEditor teamTable_;
     LinesModel* teamTableModel_;
     QString openedFile_;
+    std::ostream* batchOutput_;
     bool commandRunning_ = false;
 };

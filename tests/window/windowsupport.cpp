@@ -7,6 +7,7 @@ WindowFixture::WindowFixture() : previousFolder_(QDir::currentPath())
 {
     QDir::setCurrent(QString::fromLocal8Bit(home.path().c_str()));
     form = std::make_unique<TForm1>(prompts);
+    form->setBatchOutput(batchOutput);
 }
 
 WindowFixture::~WindowFixture()

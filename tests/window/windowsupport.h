@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <memory>
+#include <sstream>
 
 // Records every message and answers the open dialog from a queue (an empty
 // answer is a cancel).
@@ -43,6 +44,7 @@ public:
 
     rota::test::TempDir home;
     TestPrompts prompts;
+    std::ostringstream batchOutput;
     std::unique_ptr<TForm1> form;
 
     std::string file(const std::string& name) const { return home.file(name); }

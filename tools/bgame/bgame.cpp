@@ -2,8 +2,9 @@
 //
 //   bgame -y YEAR -s MMDD -e MMDD -dsp EVENTFILE
 //
-// Reads the event file and writes to standard output one short title line
-// and then one game line per game whose date lies within the keys.
+// Reads the event file and writes to standard output one game line per game
+// whose date lies within the keys. The first line of the output is a game
+// line, so the reader takes the season's year from it.
 
 #include "platform/fileio.h"
 #include "tools/bgame/eventfile.h"
@@ -28,7 +29,8 @@ int main(int argc, char** argv)
     if (argc != 9 || std::string(argv[1]) != "-y" || std::string(argv[3]) != "-s" || std::string(argv[5]) != "-e" ||
         std::string(argv[7]) != "-dsp")
         return usage();
-    const std::string year = argv[2];
+    // The year is accepted as the real tool takes it; the games' dates come
+    // from the event file itself.
     const int start = parseKey(argv[4]);
     const int end = parseKey(argv[6]);
     if (start < 0 || end < 0)
@@ -42,7 +44,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::string out = "Box scores " + year + " " + argv[4] + "-" + argv[6] + "\n";
+    std::string out;
     for (const EventGame& game : parseEventFile(text)) {
         const int key = monthDayKey(game);
         if (key >= start && key <= end)
