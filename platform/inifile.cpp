@@ -93,6 +93,8 @@ IniFile IniFile::load(const std::string& path)
 
 IniFile::Found IniFile::find(std::string_view section, std::string_view key) const
 {
+    section = trim(section);
+    key = trim(key);
     Found found{npos, npos, npos, npos};
     bool inSection = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -122,7 +124,7 @@ IniFile::Found IniFile::find(std::string_view section, std::string_view key) con
 
 std::string IniFile::readString(std::string_view section, std::string_view key) const
 {
-    Found found = find(section, trim(key));
+    Found found = find(section, key);
     if (found.keyLine == npos)
         return {};
     return std::string(valueAfter(lines_[found.keyLine], found.valueAt));

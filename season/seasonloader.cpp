@@ -21,6 +21,11 @@ void SeasonLoader::readFile(const std::string& path)
     lineBuffer_ = loadTextLines(path);
 }
 
+void SeasonLoader::readText(std::string bytes)
+{
+    lineBuffer_ = TextLines(std::move(bytes));
+}
+
 void SeasonLoader::readGames(const LoadOptions& options, SeasonList& list, TeamNameLookup& lookup,
                              const ProgressFunction& progress)
 {

@@ -51,6 +51,9 @@ public:
     // Reads the file at `path` into the line buffer. Throws FileError.
     void readFile(const std::string& path);
 
+    // Puts the lines of `bytes` into the line buffer, as readFile does.
+    void readText(std::string bytes);
+
     // Reads every line of the buffer into `list`, calling `progress` after
     // each line handed to a reader. Throws DataError (a line that cannot be
     // read) or FileError (the configuration file); the rows added so far

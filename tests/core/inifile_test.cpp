@@ -14,6 +14,7 @@ TEST(IniFile, NamesMatchWithoutCaseAndBlanksAreIgnored)
     IniFile ini({"[game data]", "  abc  =  XYZ  ", "Def=\"Quoted\"", "[Schedule Data]", "ABC AL=Yanks"});
     EXPECT_EQ(ini.readString("Game Data", "ABC"), "XYZ");
     EXPECT_EQ(ini.readString("GAME DATA", "def"), "Quoted");
+    EXPECT_EQ(ini.readString(" Game Data ", " abc "), "XYZ");
     EXPECT_EQ(ini.readString("Schedule Data", "abc al"), "Yanks");
     EXPECT_EQ(ini.readString("Schedule Data", "ABC"), "");
     EXPECT_EQ(ini.readString("Nope", "ABC"), "");

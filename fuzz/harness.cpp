@@ -1,0 +1,183 @@
+#include "fuzz/harness.h"
+
+#include "config/teamlookup.h"
+#include "config/teamtable.h"
+#include "platform/fileio.h"
+#include "platform/inifile.h"
+#include "platform/textlines.h"
+#include "schedule/schwriter.h"
+#include "season/seasonloader.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace rota::fuzz {
+
+namespace {
+
+void check(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// A folder on a memory file system where one can, for the INI files.
+const std::string& scratch()
+{
+    static const std::string folder = [] {
+        std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        std::string pattern = base + "/rota-fuzz-XXXXXX";
+        if (!::mkdtemp(pattern.data()))
+            std::abort();
+        return pattern;
+    }();
+    return folder;
+}
+
+bool clean(const std::string& text)
+{
+    return text.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+void season(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return;
+    const int dataType = data[0] % 4;         // 3: no reader
+    const int league = (data[0] >> 2) % 6 - 1; // -1 .. 4
+    const int year = 1870 + (data[0] >> 5) * 19;
+    std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    const std::string iniPath = scratch() + "/rota.ini";
+    std::filesystem::remove(iniPath);
+    SeasonLoader loader;
+    TeamNameLookup lookup(iniPath);
+    SeasonList list;
+    loader.begin();
+    loader.clear(list);
+    loader.readText(std::move(text));
+    try {
+        loader.readGames({dataType, league, year}, list, lookup);
+        SeasonLoader::finish(list);
+    } catch (const DataError&) {
+        // A clear message for the user; the rows read so far stay.
+    }
+    check(list.size() <= loader.gameKeys().size(), "at most one row per key");
+    check(loader.gameKeys().size() <= loader.lineBuffer().size(), "at most one key per line");
+    for (const auto& row : list.rows())
+        check(row.dh.empty() || row.dh == kDoubleheaderMark, "DH is empty or the mark");
+
+    // Whatever was read either fits the schedule file or is refused.
+    if (scheduleLimitProblems(list.rows()).empty()) {
+        const std::string file = buildScheduleFile(list.rows());
+        check(file.size() % kRecordLength == 0, "records of 430 characters");
+    }
+}
+
+void lines(const std::uint8_t* data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const auto split = splitLines(bytes);
+    const TextLines held(bytes);
+    check(held.size() == split.size(), "TextLines and splitLines agree on the count");
+    for (std::size_t i = 0; i < split.size(); ++i) {
+        check(held[i] == split[i], "TextLines and splitLines agree on the lines");
+        check(clean(split[i]), "no line holds a line end or a zero byte");
+    }
+    check(splitLines(joinLinesCrlf(split)) == split, "saved lines load back");
+}
+
+void ini(const std::uint8_t* data, std::size_t size)
+{
+    // The input: an INI text, a zero byte, then operations separated by
+    // zero bytes: "section\x01key\x01value" writes, "section\x01key" reads.
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const auto zero = bytes.find('\0');
+    IniFile ini(splitLines(bytes.substr(0, zero)));
+    std::size_t pos = zero == std::string::npos ? bytes.size() : zero + 1;
+    int operations = 0;
+    while (pos < bytes.size() && operations++ < 64) {
+        auto end = bytes.find('\0', pos);
+        if (end == std::string::npos)
+            end = bytes.size();
+        const std::string op = bytes.substr(pos, end - pos);
+        pos = end + 1;
+        const auto a = op.find('\x01');
+        if (a == std::string::npos)
+            continue;
+        const std::string section = op.substr(0, a);
+        const auto b = op.find('\x01', a + 1);
+        const std::string key = op.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
+        if (b == std::string::npos) {
+            ini.readString(section, key);
+            continue;
+        }
+        const std::string value = op.substr(b + 1);
+        ini.writeString(section, key, value);
+        // A value written is read back when the names and the value can
+        // stand in a line as they are.
+        const std::string k = trimmed(key);
+        const std::string s = trimmed(section);
+        const bool plain = clean(section) && clean(key) && clean(value) && !k.empty() && !s.empty() &&
+                           value == trimmed(value) && k.front() != '[' && s.find(']') == std::string::npos &&
+                           !(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                             value.back() == value.front());
+        if (plain)
+            check(ini.readString(section, key) == value, "a value written is read back");
+    }
+    const std::string path = scratch() + "/store.ini";
+    ini.writeString("Rota", "Fuzz", "1"); // something to save
+    try {
+        ini.save(path);
+        bool cleanLines = true;
+        for (const auto& line : ini.lines())
+            cleanLines = cleanLines && clean(line);
+        if (cleanLines)
+            check(IniFile::load(path).lines() == ini.lines(), "a saved INI file loads back");
+    } catch (const FileError&) {
+    }
+}
+
+void entry(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const auto newline = text.find('\n');
+    const std::string line = text.substr(0, newline);
+    const std::string value = newline == std::string::npos ? "" : text.substr(newline + 1);
+
+    const TableEntry split = splitEntry(line);
+    check(split.key.find('=') == std::string::npos, "the key holds no equals sign");
+    if (line.find('=') != std::string::npos)
+        check(split.key + "=" + split.value == line, "key, sign and value make the line");
+    else
+        check(split.key == line && split.value.empty(), "a line without a sign is all key");
+
+    TeamTableEditor editor;
+    editor.setLines({"[Game Data]", line, ""});
+    const bool editable = editor.click(1);
+    check(editable == isEditableEntry(line), "a click selects editable lines only");
+    check(editor.set(value) == editable, "Set acts on editable lines only");
+    if (editable) {
+        check(editor.lines()[1] == split.key + "=" + value, "Set writes key, sign and value");
+        editor.click(1);
+        check(editor.entryValue == value || value.find('\0') != std::string::npos, "the new value reads back");
+    }
+    check(editor.lines().size() == 3, "Set never adds or removes lines");
+}
+
+} // namespace rota::fuzz

@@ -1,0 +1,26 @@
+// What each fuzz target does with one input. Each function checks the
+// properties that must hold for any input and aborts when one does not;
+// the regression test runs the saved inputs through the same functions.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace rota::fuzz {
+
+// The first byte picks the data type, league option and year; the rest is a
+// season file read through the season loader with a real rota.ini.
+void season(const std::uint8_t* data, std::size_t size);
+
+// Line splitting: TextLines and splitLines agree, and saving then loading
+// gives the lines back.
+void lines(const std::uint8_t* data, std::size_t size);
+
+// The INI store: an INI text, then a script of reads and writes; a value
+// written is read back, and saving then loading keeps the text.
+void ini(const std::uint8_t* data, std::size_t size);
+
+// The team table editor's line split and "Set".
+void entry(const std::uint8_t* data, std::size_t size);
+
+} // namespace rota::fuzz
