@@ -337,6 +337,10 @@ void TForm1::Button1Click()
 
         seasonModel_->change([](rota::SeasonList& list) { rota::SeasonLoader::finish(list); });
         ProgressBar1->setValue(0);
+        if (chosen && seasonModel_->list().empty())
+            prompts_.message(this, systemText(rota::noGamesMessage(QFileInfo(openedFile_).fileName().toLocal8Bit().toStdString(),
+                                                                   RadioGroup2->itemIndex())
+                                                  .c_str()));
         if (loader_.state.missingTeamCount > 0)
             openPanel();
         Button2->setEnabled(true);

@@ -65,8 +65,8 @@ std::size_t keyEnd(std::string_view line, std::string_view key)
     i += key.size();
     while (i < line.size() && isBlank(line[i]))
         ++i;
-    if (i == line.size())
-        return i;
+    if (i == line.size()) // a line without "=" is a key without a value
+        return line.find('=') == std::string_view::npos ? i : npos;
     return line[i] == '=' ? i + 1 : npos;
 }
 

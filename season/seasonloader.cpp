@@ -4,6 +4,32 @@
 
 namespace rota {
 
+void checkTextFile(const TextLines& lines)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        const std::string where = "line " + std::to_string(i + 1) + ": ";
+        if (line.size() > kLongestLine)
+            throw DataError(where + "the line is " + std::to_string(line.size()) +
+                            " characters long, far too long for a Retrosheet file");
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            const auto byte = static_cast<unsigned char>(line[c]);
+            if (byte < 0x20 && byte != '\t' && byte != '\f' && byte != 0x1a)
+                throw DataError(where + "column " + std::to_string(c + 1) + " holds the control character " +
+                                std::to_string(byte) + ": this is not a text file");
+        }
+    }
+}
+
+std::string noGamesMessage(const std::string& fileName, int dataType)
+{
+    const char* kind = dataType == GameData   ? "box-score data file made by Compile Data"
+                       : dataType == GameLogs ? "Retrosheet game-log file"
+                                              : "Retrosheet schedule file";
+    return "No games were read from \"" + fileName + "\". Check that it is a " + kind +
+           " and that the League option fits it.";
+}
+
 int progressPosition(std::size_t lineIndex, std::size_t lineCount)
 {
     return static_cast<int>(static_cast<double>(lineIndex) / static_cast<double>(lineCount) * 10000.0);
@@ -30,6 +56,7 @@ void SeasonLoader::readGames(const LoadOptions& options, SeasonList& list, TeamN
                              const ProgressFunction& progress)
 {
     state.seasonYear.clear();
+    checkTextFile(lineBuffer_);
     std::unique_ptr<SeasonReader> reader = readers_(options.dataType);
     if (!reader)
         return;

@@ -22,6 +22,18 @@ struct LoadOptions {
     int yearValue = 1900;        // "Select Year" value
 };
 
+// The longest line a season file may hold: Retrosheet's lines are far
+// shorter, so a longer one means the file is of another kind.
+inline constexpr std::size_t kLongestLine = 65536;
+
+// Throws DataError, naming the line, when `lines` cannot be a Retrosheet
+// text file: a line holds a control character other than tab, form feed and
+// the end-of-file mark (Ctrl-Z), or is longer than kLongestLine.
+void checkTextFile(const TextLines& lines);
+
+// The message for a load that found no game to list in `fileName`.
+std::string noGamesMessage(const std::string& fileName, int dataType);
+
 // The position (0 to 10000) of the progress bar after line `lineIndex` of
 // `lineCount`: the quotient and the product in floating point, truncated.
 int progressPosition(std::size_t lineIndex, std::size_t lineCount);
@@ -55,9 +67,10 @@ public:
     void readText(std::string bytes);
 
     // Reads every line of the buffer into `list`, calling `progress` after
-    // each line handed to a reader. Throws DataError (a line that cannot be
-    // read) or FileError (the configuration file); the rows added so far
-    // stay in `list`.
+    // each line handed to a reader. Throws DataError (a file that is no text
+    // file, before anything is read, or a line that cannot be read) or
+    // FileError (the configuration file); the rows added so far stay in
+    // `list`.
     void readGames(const LoadOptions& options, SeasonList& list, TeamNameLookup& lookup,
                    const ProgressFunction& progress = {});
 

@@ -59,7 +59,7 @@ TEST(IniFile, KeysHoldingSpecialCharactersAreFoundAgain)
 {
     // Whatever a data file holds in its code columns must be found after it
     // was written, or each lookup would add the key again.
-    for (const std::string key : {"A=B AL", "[X AL", "; AL", "a\xe9z NL", "=Q"}) {
+    for (const std::string key : {"A=B AL", "[X AL", "; AL", "a\xe9z NL", "=Q", "K="}) {
         IniFile ini;
         ini.writeString("Schedule Data", key, "");
         ini.writeString("Schedule Data", key, "");

@@ -155,6 +155,25 @@ TEST(SeasonLoader, ErrorKeepsTheRowsReadSoFarInFileOrder)
     EXPECT_FALSE(f.list.sorted());
 }
 
+TEST(SeasonLoader, ControlCharactersOrHugeLinesAreRefusedBeforeAnyLookup)
+{
+    using namespace std::string_literals;
+    for (const std::string& text : {"04/01/99 A B\n04/02/99 \x01 B\n"s, "04/01/99 A B\n"s + std::string(70000, 'x')}) {
+        Frame f;
+        EXPECT_THROW(f.load(text), DataError);
+        EXPECT_TRUE(f.list.empty());
+        EXPECT_FALSE(pathExists(f.dir.file("rota.ini")));
+    }
+    try {
+        checkTextFile(TextLines("ok\nab\x02" "c\n"));
+        FAIL() << "no error";
+    } catch (const DataError& e) {
+        EXPECT_STREQ(e.what(), "line 2: column 3 holds the control character 2: this is not a text file");
+    }
+    // Tabs, form feeds, the end-of-file mark and Latin-1 letters are text.
+    EXPECT_NO_THROW(checkTextFile(TextLines("a\tb\fc\n\x1a\nMontr\xe9\x61l\n")));
+}
+
 TEST(SeasonList, EditedDateMovesTheRowWhileSorted)
 {
     SeasonList list;
