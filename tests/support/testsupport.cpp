@@ -49,11 +49,6 @@ std::string sharedFile(const std::string& name)
     return std::string(ROTA_SHARED_DATA) + "/" + name;
 }
 
-std::string testDataFile(const std::string& name)
-{
-    return std::string(ROTA_TEST_DATA) + "/" + name;
-}
-
 std::string bgamePath()
 {
     return ROTA_BGAME_PATH;

@@ -28,9 +28,6 @@ std::string readFile(const std::string& path);
 // A real Retrosheet file from the shared sample folder.
 std::string sharedFile(const std::string& name);
 
-// A file of the tests' own data folder.
-std::string testDataFile(const std::string& name);
-
 // The built box-score stand-in.
 std::string bgamePath();
 
