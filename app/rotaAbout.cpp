@@ -46,8 +46,7 @@ TForm2::TForm2(QWidget* parent)
     Label1 = makeLabel(this, QStringLiteral("PVX Rota Schedule"), arialBold(19, true), 88, 16, 181, 23);
     Label2 = makeLabel(this, QStringLiteral("Version 2.2.0"), arialBold(11), 144, 40, 71, 14);
     Label5 = makeLabel(this, QStringLiteral("Build Date:  September 14, 2005"), arialBold(11), 94, 56, 170, 14);
-    Label3 = makeLabel(this, QString::fromUtf8("\u00A9 2005-2026 The Rota Schedule developers"), arialBold(11), 46,
-                       80, 261, 14);
+    Label3 = makeLabel(this, QString::fromUtf8("\u00A9 2005-2026 the Rota team"), arialBold(11), 76, 80, 201, 14);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(8, 104, 297, 145);
@@ -70,23 +69,23 @@ TForm2::TForm2(QWidget* parent)
 QStringList TForm2::creditLines()
 {
     return {
-        QStringLiteral("Rota Schedule is one of the Rota tools, a family of"),
-        QStringLiteral("utilities for the PVX baseball simulation game."),
-        QString::fromUtf8("Rota tools \u00A9 2005-2026 The Rota Schedule developers."),
-        QString::fromUtf8("PVX baseball simulation \u00A9 its makers."),
+        QStringLiteral("Rota Schedule belongs to the Rota tools,"),
+        QStringLiteral("a family of utilities for the PVX game."),
+        QString::fromUtf8("Rota tools \u00A9 2005-2026 the Rota team."),
+        QString::fromUtf8("PVX baseball \u00A9 its makers."),
         QStringLiteral(" "),
-        QStringLiteral("The information used here was obtained free of"),
-        QStringLiteral("charge from and is copyrighted by Retrosheet.  Interested"),
-        QStringLiteral("parties may contact Retrosheet at \"www.retrosheet.org\""),
-        QStringLiteral("or by post at 20 Sunset Rd., Newark, DE 19711."),
-        QStringLiteral("Some data are copyrighted by the sports data company that"),
-        QStringLiteral("compiled them, which may be written to at its postal address."),
+        QStringLiteral("The information used here was obtained"),
+        QStringLiteral("free of charge from and is copyrighted by"),
+        QStringLiteral("Retrosheet. Interested parties may contact"),
+        QStringLiteral("Retrosheet at \"www.retrosheet.org\"."),
+        QStringLiteral("Some data are copyrighted by the sports"),
+        QStringLiteral("data company named in their own notice."),
         QString(),
         QString(),
-        QStringLiteral("Thanks to everyone who tested the early versions"),
-        QStringLiteral("and helped to debug this program."),
-        QStringLiteral("Thanks to the makers of PVX for a great"),
-        QStringLiteral("baseball simulation game."),
+        QStringLiteral("Thanks to our testers for their help"),
+        QStringLiteral("in debugging this program."),
+        QStringLiteral("Thanks to the makers of PVX for a"),
+        QStringLiteral("great baseball simulation game."),
     };
 }
 
