@@ -42,6 +42,15 @@ private:
     bool& running_;
 };
 
+// Shows the wait cursor while the window is blocked.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 template <typename W>
 W* place(W* widget, int left, int top, int width = -1, int height = -1)
 {
@@ -337,10 +346,10 @@ void TForm1::Button1Click()
 
         seasonModel_->change([](rota::SeasonList& list) { rota::SeasonLoader::finish(list); });
         ProgressBar1->setValue(0);
-        if (chosen && seasonModel_->list().empty())
-            prompts_.message(this, systemText(rota::noGamesMessage(QFileInfo(openedFile_).fileName().toLocal8Bit().toStdString(),
-                                                                   RadioGroup2->itemIndex())
-                                                  .c_str()));
+        if (chosen && seasonModel_->list().empty()) {
+            const std::string name = QFileInfo(openedFile_).fileName().toLocal8Bit().toStdString();
+            prompts_.message(this, systemText(rota::noGamesMessage(name, RadioGroup2->itemIndex()).c_str()));
+        }
         if (loader_.state.missingTeamCount > 0)
             openPanel();
         Button2->setEnabled(true);
@@ -394,17 +403,14 @@ void TForm1::Button2Click()
             }
         }
         ProgressBar1->setValue(0);
-        setWindowTitle(QString::fromLatin1(kApplicationTitle));
-        Button1->setEnabled(true);
-        Button2->setEnabled(true);
-        enableCompileForGameData();
     } catch (const std::exception& e) {
+        // The progress bar stays where the failure stopped it.
         prompts_.message(this, QStringLiteral("Error Writing SCH File.\n") + systemText(e.what()));
-        setWindowTitle(QString::fromLatin1(kApplicationTitle));
-        Button1->setEnabled(true);
-        Button2->setEnabled(true);
-        enableCompileForGameData();
     }
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    Button1->setEnabled(true);
+    Button2->setEnabled(true);
+    enableCompileForGameData();
 }
 
 void TForm1::Button3Click()
@@ -430,15 +436,11 @@ void TForm1::Button3Click()
             return;
         }
 
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        bool made = false;
-        try {
+        bool made;
+        {
+            WaitCursor wait;
             made = rota::compileSeason(programDir, input, *batchOutput_);
-        } catch (...) {
-            QApplication::restoreOverrideCursor();
-            throw;
         }
-        QApplication::restoreOverrideCursor();
         if (!made)
             prompts_.message(this, systemText(rota::missingDataFileMessage(input.dataFileName + ".txt", programDir).c_str()));
         Button1->setEnabled(true);
