@@ -6,17 +6,18 @@ namespace rota {
 
 void checkTextFile(const TextLines& lines)
 {
+    auto fail = [](std::size_t i, const std::string& what) {
+        throw DataError("line " + std::to_string(i + 1) + ": " + what);
+    };
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        const std::string where = "line " + std::to_string(i + 1) + ": ";
         if (line.size() > kLongestLine)
-            throw DataError(where + "the line is " + std::to_string(line.size()) +
-                            " characters long, far too long for a Retrosheet file");
+            fail(i, "the line is " + std::to_string(line.size()) + " characters long, far too long for a Retrosheet file");
         for (std::size_t c = 0; c < line.size(); ++c) {
             const auto byte = static_cast<unsigned char>(line[c]);
             if (byte < 0x20 && byte != '\t' && byte != '\f' && byte != 0x1a)
-                throw DataError(where + "column " + std::to_string(c + 1) + " holds the control character " +
-                                std::to_string(byte) + ": this is not a text file");
+                fail(i, "column " + std::to_string(c + 1) + " holds the control character " + std::to_string(byte) +
+                            ": this is not a text file");
         }
     }
 }
