@@ -467,7 +467,7 @@ void TForm1::closePanel()
 
 void TForm1::ListBox3Click(const QModelIndex& index)
 {
-    if (!index.isValid())
+    if (commandRunning_ || !index.isValid())
         return;
     if (teamTable_.click(static_cast<std::size_t>(index.row()))) {
         Label9->setText(fromLatin1(teamTable_.entryKey + "="));
@@ -477,7 +477,7 @@ void TForm1::ListBox3Click(const QModelIndex& index)
 
 void TForm1::Button4Click()
 {
-    if (!teamTable_.set(toLatin1(Edit3->text())))
+    if (commandRunning_ || !teamTable_.set(toLatin1(Edit3->text())))
         return;
     const int row = static_cast<int>(teamTable_.selectedEntryIndex);
     teamTableModel_->lineChanged(row);
@@ -502,5 +502,7 @@ void TForm1::Button5Click()
 
 void TForm1::Button6Click()
 {
+    if (commandRunning_)
+        return;
     closePanel();
 }
