@@ -35,8 +35,6 @@ public:
     // FileError when the file cannot be read, or written when it must be.
     void lookup(int dataType, LineState& state);
 
-    const std::string& path() const { return store_.path(); }
-
 private:
     IniStore store_;
 };

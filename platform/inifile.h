@@ -72,8 +72,6 @@ public:
     // unsaved changes are dropped so the next open() reads the disk again.
     void flush();
 
-    const std::string& path() const { return path_; }
-
 private:
     struct Signature {
         bool exists = false;

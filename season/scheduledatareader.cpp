@@ -30,19 +30,19 @@ void ScheduleDataReader::readStandardLine(ReadContext& ctx)
     // The comma after the visiting team's game number (1 to 3 digits)
     // places the home team's fields; without one, the last line's places hold.
     if (ctx.column(34) == ',') {
-        homeColumn_ = 36;
-        homeLeagueColumn_ = 42;
+        homeColumn = 36;
+        homeLeagueColumn = 42;
     }
     if (ctx.column(35) == ',') {
-        homeColumn_ = 37;
-        homeLeagueColumn_ = 43;
+        homeColumn = 37;
+        homeLeagueColumn = 43;
     }
     if (ctx.column(36) == ',') {
-        homeColumn_ = 38;
-        homeLeagueColumn_ = 44;
+        homeColumn = 38;
+        homeLeagueColumn = 44;
     }
-    s.homeCode = ctx.columns(homeColumn_, homeColumn_ + 2);
-    s.homeLeague = ctx.columns(homeLeagueColumn_, homeLeagueColumn_ + 1);
+    s.homeCode = ctx.columns(homeColumn, homeColumn + 2);
+    s.homeLeague = ctx.columns(homeLeagueColumn, homeLeagueColumn + 1);
 }
 
 } // namespace rota

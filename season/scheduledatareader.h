@@ -16,15 +16,12 @@ public:
     // Throws DataError when the line ends before a column it needs.
     void readLine(ReadContext& ctx) override;
 
-    std::size_t homeColumn() const { return homeColumn_; }
-    std::size_t homeLeagueColumn() const { return homeLeagueColumn_; }
-
 private:
     void readStandardLine(ReadContext& ctx);
 
     std::string layoutMarker;
-    std::size_t homeColumn_ = 36;
-    std::size_t homeLeagueColumn_ = 42;
+    std::size_t homeColumn = 36;
+    std::size_t homeLeagueColumn = 42;
 };
 
 } // namespace rota
