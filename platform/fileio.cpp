@@ -52,7 +52,9 @@ private:
 
 std::string readFileBytes(const std::string& path)
 {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without blocking, so that a pipe or device cannot hang us; only
+    // regular files are read.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         fail("Cannot open", path, errno);
     struct stat st {};
@@ -60,10 +62,11 @@ std::string readFileBytes(const std::string& path)
         fail("Cannot read", path, errno);
     if (S_ISDIR(st.st_mode))
         fail("Cannot read", path, EISDIR);
+    if (!S_ISREG(st.st_mode))
+        throw FileError("Cannot read \"" + path + "\": it is not a regular file");
 
     std::string bytes;
-    if (S_ISREG(st.st_mode) && st.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[1 << 16];
     for (;;) {
         ssize_t n = ::read(fd.get(), buffer, sizeof buffer);

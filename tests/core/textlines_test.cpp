@@ -4,6 +4,7 @@
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace rota;
 using Lines = std::vector<std::string>;
@@ -54,4 +55,7 @@ TEST(LoadLines, MissingFileNamesTheFile)
         EXPECT_NE(std::string(e.what()).find("nothere.txt"), std::string::npos);
     }
     EXPECT_THROW(loadLines(dir.path()), FileError);
+    // A pipe is refused rather than waited on.
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0644), 0);
+    EXPECT_THROW(loadLines(dir.file("pipe")), FileError);
 }
