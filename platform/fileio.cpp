@@ -127,6 +127,8 @@ void ensureWritable(const std::string& path)
     if (::stat(path.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             throw FileError("Cannot write \"" + path + "\": it is a folder, not a file");
+        if (!S_ISREG(st.st_mode))
+            throw FileError("Cannot write \"" + path + "\": it is not a regular file");
         if (hasNoWriteBits(st) || ::access(path.c_str(), W_OK) != 0)
             throw FileError("Cannot write \"" + path + "\": the file is read-only");
     }

@@ -27,8 +27,8 @@ bool pathExists(const std::string& path);
 bool isDirectory(const std::string& path);
 
 // Throws FileError unless a file may be written at `path`: the folder must
-// exist and be writable, and an existing file must not be a folder or
-// read-only. A file or folder whose write permission bits are all clear
+// exist and be writable, and an existing file must be a regular file that
+// is not read-only. A file or folder whose write permission bits are all clear
 // counts as read-only, like the read-only attribute on Windows, even for a
 // user (such as root) whom the system itself would let write.
 void ensureWritable(const std::string& path);
