@@ -22,11 +22,6 @@ namespace {
 const std::string kIni = "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=Yanks\r\n";
 const std::string kSch = std::string("D") + std::string(429, ' ') + "an earlier schedule";
 
-std::string game(const std::string& yyyymmdd, const std::string& vis, const std::string& home)
-{
-    return "\"" + yyyymmdd + "\",\"0\",\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"";
-}
-
 // A window in Schedule Data mode with a rota.ini and an earlier "old.sch".
 struct Guarded : WindowFixture {
     Guarded()
@@ -77,7 +72,7 @@ void BadInputTest::unreadableSeasonFiles_data()
     QTest::newRow("binary file") << binary << "not a text file";
     QTest::newRow("empty file") << QByteArray() << "No games were read";
     QTest::newRow("zero byte in the first line")
-        << (QByteArray("\"2005") + '\0' + QByteArray::fromStdString(game("20050403", "BOS", "NYA"))) << "No games were read";
+        << (QByteArray("\"2005") + '\0' + QByteArray::fromStdString(scheduleLine("20050403", "BOS", "NYA"))) << "No games were read";
     QTest::newRow("one 10 MB line") << QByteArray(10 * 1024 * 1024, 'x') << "far too long";
 }
 
@@ -99,7 +94,7 @@ void BadInputTest::unreadableSeasonFiles()
 void BadInputTest::crOnlyLineEndsLoad()
 {
     Guarded w;
-    w.writeFile("mac.txt", game("20050403", "BOS", "NYA") + "\r" + game("20050404", "NYA", "BOS") + "\r");
+    w.writeFile("mac.txt", scheduleLine("20050403", "BOS", "NYA") + "\r" + scheduleLine("20050404", "NYA", "BOS") + "\r");
     w.openSeason(w.file("mac.txt"));
     QCOMPARE(w.prompts.messages, QStringList());
     QCOMPARE(rowTexts(*w.form), (QStringList{"04/03/05|05Sox|05Yanks|", "04/04/05|05Yanks|05Sox|"}));
@@ -111,7 +106,7 @@ void BadInputTest::latinOneCodesAndNamesSurviveUnchanged()
     WindowFixture w;
     const std::string ini = "[Schedule Data]\r\nMT\xc9 AL=Mtr\xe9\x61l\r\nNYA AL=\r\n";
     w.writeFile("rota.ini", ini);
-    w.writeFile("s.txt", game("20050403", "MT\xc9", "NYA") + "\r\n");
+    w.writeFile("s.txt", scheduleLine("20050403", "MT\xc9", "NYA") + "\r\n");
     w.chooseDataType(2);
     w.openSeason(w.file("s.txt"));
     QCOMPARE(rowTexts(*w.form), QStringList{QString::fromUtf8("04/03/05|05Mtréal|05|")});
@@ -146,7 +141,7 @@ void BadInputTest::configurationThatCannotBeWritten()
     } else {
         rota::test::setReadOnly(w.file("rota.ini"), true);
     }
-    w.writeFile("s.txt", game("20050403", "BOS", "DET") + "\r\n");
+    w.writeFile("s.txt", scheduleLine("20050403", "BOS", "DET") + "\r\n");
     w.openSeason(w.file("s.txt"));
     QVERIFY2(w.onlyMessage().startsWith(QStringLiteral("Data Error\n")), qPrintable(w.onlyMessage()));
     QVERIFY(w.onlyMessage().contains(QStringLiteral("rota.ini")));
@@ -161,7 +156,7 @@ void BadInputTest::readOnlyProgramFolder()
     Guarded w;
     fs::remove(w.file("rota.ini"));
     rota::test::TempDir data;
-    rota::test::writeFile(data.file("s.txt"), game("20050403", "BOS", "NYA") + "\r\n");
+    rota::test::writeFile(data.file("s.txt"), scheduleLine("20050403", "BOS", "NYA") + "\r\n");
     rota::test::setReadOnly(w.home.path(), true);
     w.openSeason(data.file("s.txt"));
     QVERIFY2(w.onlyMessage().contains(QStringLiteral("read-only")), qPrintable(w.onlyMessage()));
@@ -178,7 +173,7 @@ void BadInputTest::readOnlyProgramFolder()
 void BadInputTest::scheduleIntoAMissingFolder()
 {
     Guarded w;
-    w.writeFile("s.txt", game("20050403", "BOS", "NYA") + "\r\n");
+    w.writeFile("s.txt", scheduleLine("20050403", "BOS", "NYA") + "\r\n");
     w.openSeason(w.file("s.txt"));
     w.form->Edit1->setText(QStringLiteral("nodir/x"));
     w.form->Button2Click();
@@ -203,7 +198,7 @@ void BadInputTest::diskFullWhileWritingTheSchedule()
 
     std::string season;
     for (int day = 1; day <= 28; ++day)
-        season += game("200504" + std::string(day < 10 ? "0" : "") + std::to_string(day), "BOS", "NYA") + "\r\n";
+        season += scheduleLine("200504" + std::string(day < 10 ? "0" : "") + std::to_string(day), "BOS", "NYA") + "\r\n";
     rota::test::writeFile(small + "/s.txt", season);
     rota::test::writeFile(small + "/old.sch", kSch);
     // Fill the file system up to a little room.
@@ -226,7 +221,7 @@ void BadInputTest::diskFullWhileWritingTheSchedule()
 void BadInputTest::dataFileGoneBeforeOk()
 {
     WindowFixture w;
-    w.writeFile("s.txt", game("20050403", "BOS", "NYA") + "\r\n");
+    w.writeFile("s.txt", scheduleLine("20050403", "BOS", "NYA") + "\r\n");
     w.chooseDataType(2);
     w.openSeason(w.file("s.txt"));
     QCOMPARE(w.form->width(), 568);

@@ -15,7 +15,7 @@ namespace {
 
 std::string game(const std::string& yyyymmdd, const std::string& vis, const std::string& home)
 {
-    return "\"" + yyyymmdd + "\",\"0\",\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+    return scheduleLine(yyyymmdd, vis, home) + "\r\n";
 }
 
 const std::string kSeason = game("20050404", "BOS", "NYA") + game("20050403", "NYA", "BOS") +

@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::string kGame = "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+const std::string kGame = scheduleLine("20050403", "BOS", "NYA") + "\r\n";
 
 // A rota.ini naming every team of the 1915 schedule with 6 characters.
 std::string naming1915()

@@ -37,6 +37,11 @@ void WindowFixture::openSeason(const std::string& path)
     form->Button1Click();
 }
 
+std::string scheduleLine(const std::string& yyyymmdd, const std::string& vis, const std::string& home)
+{
+    return "\"" + yyyymmdd + "\",\"0\",\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"";
+}
+
 QStringList rowTexts(const TForm1& form)
 {
     QStringList rows;

@@ -60,5 +60,9 @@ private:
     QString previousFolder_;
 };
 
+// A standard Retrosheet schedule line (no line end) for a game of two AL
+// teams on yyyymmdd.
+std::string scheduleLine(const std::string& yyyymmdd, const std::string& vis, const std::string& home);
+
 // The rows of the season list as "date|vis|home|dh" texts.
 QStringList rowTexts(const TForm1& form);
