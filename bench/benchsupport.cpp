@@ -24,9 +24,9 @@ const std::string& workFolder()
     return folder;
 }
 
-std::string sharedText(const std::string& name)
+std::string sampleText(const std::string& name)
 {
-    return readFileBytes(std::string(ROTA_SHARED_DATA) + "/" + name);
+    return readFileBytes(std::string(ROTA_SAMPLE_DIR) + "/" + name);
 }
 
 std::string put(const std::string& name, const std::string& text)
@@ -39,7 +39,7 @@ std::string put(const std::string& name, const std::string& text)
 std::string scheduleOfGames(std::size_t games)
 {
     std::vector<std::string> lines;
-    for (const auto& line : splitLines(sharedText("1915SKED.TXT")))
+    for (const auto& line : splitLines(sampleText("1915SKED.TXT")))
         if (line.size() > 26)
             lines.push_back(line);
     // Each pass through the 1915 schedule gets a year of its own, so that no
@@ -55,7 +55,7 @@ std::string scheduleOfGames(std::size_t games)
 
 std::string gameLogSeasons(int seasons)
 {
-    const auto lines = splitLines(sharedText("GL1915.TXT"));
+    const auto lines = splitLines(sampleText("GL1915.TXT"));
     std::string text;
     for (int season = 0; season < seasons; ++season) {
         const std::string year = std::to_string(1901 + season);

@@ -9,8 +9,8 @@ namespace rota::bench {
 // A folder that lives as long as the benchmark program.
 const std::string& workFolder();
 
-// The text of a shared sample file.
-std::string sharedText(const std::string& name);
+// The text of a Retrosheet sample file kept in tests/data/retrosheet.
+std::string sampleText(const std::string& name);
 
 // A schedule file of exactly `games` game lines, cycling through the 1915
 // schedule.

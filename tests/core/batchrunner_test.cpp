@@ -108,7 +108,7 @@ TEST(CompileSeason, RealEventFilesBecomeTheDataFile)
     Folder f;
     fs::copy_file(test::bgamePath(), f.dir.file("bgame"));
     for (const char* name : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
-        fs::copy_file(test::sharedFile(name), f.data(name));
+        fs::copy_file(test::sampleFile(name), f.data(name));
     test::writeFile(f.data("notes.txt"), "a short note\n");
 
     CompileInput in;

@@ -10,7 +10,7 @@ using namespace rota::bgame;
 
 TEST(BoxScoreStandIn, ReadsEveryGameOfARealEventFile)
 {
-    const auto games = parseEventFile(readFileBytes(test::sharedFile("2020NYA.EVA")));
+    const auto games = parseEventFile(readFileBytes(test::sampleFile("2020NYA.EVA")));
     ASSERT_FALSE(games.empty());
     EXPECT_EQ(games.front().id, "NYA202007310");
     EXPECT_EQ(games.front().visitingTeam, "BOS");
@@ -23,7 +23,7 @@ TEST(BoxScoreStandIn, ReadsEveryGameOfARealEventFile)
 TEST(BoxScoreStandIn, GameLineFitsTheReaderColumns)
 {
     for (const char* name : {"2020NYA.EVA", "2020NYN.EVN"})
-        for (const auto& game : parseEventFile(readFileBytes(test::sharedFile(name)))) {
+        for (const auto& game : parseEventFile(readFileBytes(test::sampleFile(name)))) {
             const std::string line = gameLine(game);
             ASSERT_GT(line.size(), 120u) << game.id;
             EXPECT_EQ(line.substr(16, 8), game.date.substr(5, 2) + "/" + game.date.substr(8, 2) + "/20");

@@ -104,7 +104,7 @@ TEST(GameLogsReader, MissingQuoteOrCommaIsADataErrorWithTheLine)
 
 TEST(GameLogsReader, RealGameLogLoads)
 {
-    auto r = test::loadFile(test::sharedFile("GL1915.TXT"), GameLogs, -1);
+    auto r = test::loadFile(test::sampleFile("GL1915.TXT"), GameLogs, -1);
     ASSERT_EQ(r.error, "");
     EXPECT_EQ(r.keys.size(), 1864u);
     EXPECT_EQ(r.state.seasonYear, "15");

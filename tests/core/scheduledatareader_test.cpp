@@ -116,7 +116,7 @@ TEST(ScheduleDataReader, ColumnPastTheEndIsADataErrorNamingTheLine)
 
 TEST(ScheduleDataReader, RealScheduleFileLoadsEveryGame)
 {
-    auto r = test::loadFile(test::sharedFile("1915SKED.TXT"), ScheduleData, -1);
+    auto r = test::loadFile(test::sampleFile("1915SKED.TXT"), ScheduleData, -1);
     ASSERT_EQ(r.error, "");
     EXPECT_EQ(r.keys.size(), 1848u);
     EXPECT_EQ(r.state.seasonYear, "15");

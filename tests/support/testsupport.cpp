@@ -44,9 +44,9 @@ std::string readFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string sharedFile(const std::string& name)
+std::string sampleFile(const std::string& name)
 {
-    return std::string(ROTA_SHARED_DATA) + "/" + name;
+    return std::string(ROTA_SAMPLE_DIR) + "/" + name;
 }
 
 std::string bgamePath()

@@ -25,8 +25,8 @@ private:
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 
-// A real Retrosheet file from the shared sample folder.
-std::string sharedFile(const std::string& name);
+// A real Retrosheet file from the repository's sample folder (tests/data/retrosheet).
+std::string sampleFile(const std::string& name);
 
 // The built box-score stand-in.
 std::string bgamePath();

@@ -17,11 +17,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Games of the shared event file `name` dated from `start` to `end` (MMDD).
+// Games of the sample event file `name` dated from `start` to `end` (MMDD).
 int gamesIn(const char* name, int start, int end)
 {
     int count = 0;
-    for (const auto& game : rota::bgame::parseEventFile(rota::readFileBytes(rota::test::sharedFile(name)))) {
+    for (const auto& game : rota::bgame::parseEventFile(rota::readFileBytes(rota::test::sampleFile(name)))) {
         const int key = rota::bgame::monthDayKey(game);
         count += key >= start && key <= end ? 1 : 0;
     }
@@ -125,7 +125,7 @@ void CompileDataTest::compiledSeasonOpensAndWrites()
     fs::copy_file(rota::test::bgamePath(), w.file("bgame"));
     fs::create_directory(w.file("data"));
     for (const char* name : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
-        fs::copy_file(rota::test::sharedFile(name), w.file(std::string("data/") + name));
+        fs::copy_file(rota::test::sampleFile(name), w.file(std::string("data/") + name));
     w.form->MaskEdit2->setText(QStringLiteral("09/15"));
     compile(*w.form, QStringLiteral("NY20"), league, QStringLiteral("08/01"));
     QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join('\n')));

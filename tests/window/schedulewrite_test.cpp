@@ -20,7 +20,7 @@ const std::string kGame = scheduleLine("20050403", "BOS", "NYA") + "\r\n";
 std::string naming1915()
 {
     std::set<std::string> keys;
-    for (const auto& line : rota::loadLines(rota::test::sharedFile("1915SKED.TXT")))
+    for (const auto& line : rota::loadLines(rota::test::sampleFile("1915SKED.TXT")))
         if (line.size() > 26)
             keys.insert({line.substr(22, 3) + " " + line.substr(28, 2), line.substr(35, 3) + " " + line.substr(41, 2)});
     std::string ini = "[Schedule Data]\r\n";
@@ -44,7 +44,7 @@ void ScheduleWriteTest::realScheduleBecomesAScheduleFile()
     WindowFixture w;
     w.writeFile("rota.ini", naming1915());
     rota::test::TempDir data;
-    std::filesystem::copy_file(rota::test::sharedFile("1915SKED.TXT"), data.file("1915SKED.TXT"));
+    std::filesystem::copy_file(rota::test::sampleFile("1915SKED.TXT"), data.file("1915SKED.TXT"));
     w.chooseDataType(2);
     w.openSeason(data.file("1915SKED.TXT")); // "AL/NL": the Federal League is left out
     QVERIFY(w.prompts.messages.isEmpty());

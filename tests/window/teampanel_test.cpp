@@ -130,7 +130,7 @@ void TeamPanelTest::gameLogSeasonToScheduleFileInTheWindow()
 {
     WindowFixture w;
     rota::test::TempDir data;
-    std::filesystem::copy_file(rota::test::sharedFile("GL1915.TXT"), data.file("GL1915.TXT"));
+    std::filesystem::copy_file(rota::test::sampleFile("GL1915.TXT"), data.file("GL1915.TXT"));
     w.chooseDataType(1);
     w.form->show();
     w.openSeason(data.file("GL1915.TXT"));
