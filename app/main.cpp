@@ -1,11 +1,14 @@
 // Start-up: the application with its title, the main window and the hidden
 // About window, then the message loop.
 
+#include "app/aboutwindow.h"
+#include "app/mainwindow.h"
 #include "app/prompts.h"
-#include "app/rotaAbout.h"
-#include "app/rotaHome.h"
+#include "session/session.h"
+#include "version.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 
 #include <exception>
@@ -41,10 +44,13 @@ int main(int argc, char** argv)
     QtPrompts prompts;
     RotaApplication app(argc, argv, prompts);
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
-    QApplication::setApplicationVersion(QStringLiteral("2.2.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(ROTA_VERSION));
 
-    TForm1 form(prompts);
-    TForm2 about(&form);
+    // The program folder is the folder the program was started in: it holds
+    // "rota.ini", the batch file and the compiled data files.
+    rota::Session session(QDir::currentPath().toLocal8Bit().toStdString());
+    MainWindow form(session, prompts);
+    AboutWindow about(&form);
     form.setAbout(&about);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect desktop = screen->availableGeometry();

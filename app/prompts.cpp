@@ -1,5 +1,7 @@
 #include "app/prompts.h"
 
+#include "session/controls.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -15,9 +17,40 @@ void QtPrompts::error(QWidget* parent, const QString& text)
     box.exec();
 }
 
-QString QtPrompts::openFileName(QWidget* parent, const QString& folder)
+QString QtPrompts::openFileName(QWidget* parent, const QString& folder, const QStringList& filters)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), folder, QStringLiteral("Text Files (*.txt *.TXT)"));
+    QFileDialog dialog(parent, QString(), folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog everywhere: it reads the patterns the same way on every system.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QStringList seasonFileFilters(rota::DataType dataType)
+{
+    QStringList filters;
+    for (const rota::FileKind& kind : rota::seasonFileKinds(dataType)) {
+        QStringList patterns;
+        for (const std::string& extension : kind.extensions) {
+            QString pattern = QStringLiteral("*.");
+            for (char c : extension) {
+                const QChar letter = QLatin1Char(c);
+                pattern += letter.isLetter() ? QStringLiteral("[%1%2]").arg(letter.toLower(), letter.toUpper())
+                                             : QString(letter);
+            }
+            patterns << pattern;
+        }
+        if (patterns.isEmpty())
+            patterns << QStringLiteral("*");
+        filters << QString::fromLatin1(kind.label.c_str()) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    }
+    return filters;
 }
 
 QString errorBoxText(const QString& message)

@@ -10,21 +10,15 @@ std::string toLatin1(const QString& text)
     return text.toLatin1().toStdString();
 }
 
-void SeasonModel::change(const std::function<void(rota::SeasonList&)>& change)
+void SeasonModel::reload()
 {
     beginResetModel();
-    try {
-        change(list_);
-    } catch (...) {
-        endResetModel();
-        throw;
-    }
     endResetModel();
 }
 
 int SeasonModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(list_.size());
+    return parent.isValid() ? 0 : static_cast<int>(session_.games().size());
 }
 
 int SeasonModel::columnCount(const QModelIndex& parent) const
@@ -36,7 +30,7 @@ QVariant SeasonModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    const rota::GameRow& row = list_[static_cast<std::size_t>(index.row())];
+    const rota::GameRow& row = session_.games()[static_cast<std::size_t>(index.row())];
     switch (index.column()) {
     case 0:
         return fromLatin1(row.date);
@@ -73,7 +67,7 @@ bool SeasonModel::setData(const QModelIndex& index, const QVariant& value, int r
         return false;
     const int from = index.row();
     emit layoutAboutToBeChanged();
-    const int to = static_cast<int>(list_.setDate(static_cast<std::size_t>(from), toLatin1(value.toString())));
+    const int to = static_cast<int>(session_.changeGameDate(static_cast<std::size_t>(from), toLatin1(value.toString())));
     // Rows between the old and the new place shift by one towards the old.
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

@@ -1,24 +1,23 @@
-// The season game list as a table for ListView1: columns Date, Vis, Home
-// and DH, texts shown as Latin-1. Only the Date column can be edited; an
-// edit re-sorts the list while it is sorted.
+// The session's season game list as a table: columns Date, Vis, Home and
+// DH, texts shown as Latin-1. Only the Date column can be edited; an edit
+// moves the game to its place by date while the list is sorted.
 #pragma once
 
-#include "season/seasonlist.h"
+#include "session/session.h"
 
 #include <QAbstractTableModel>
 
-#include <functional>
 
 class SeasonModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit SeasonModel(rota::Session& session, QObject* parent = nullptr)
+        : QAbstractTableModel(parent), session_(session)
+    {
+    }
 
-    const rota::SeasonList& list() const { return list_; }
-
-    // Runs `change` on the list as one reset of the model, even when it
-    // throws (the exception then goes on).
-    void change(const std::function<void(rota::SeasonList&)>& change);
+    // Call after the session's list was replaced as a whole.
+    void reload();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,7 +27,7 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 private:
-    rota::SeasonList list_;
+    rota::Session& session_;
 };
 
 // A Latin-1 byte string as a QString, and back (characters beyond Latin-1

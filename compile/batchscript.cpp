@@ -1,7 +1,5 @@
 #include "compile/batchscript.h"
 
-#include "season/linestate.h"
-
 namespace rota {
 
 namespace {
@@ -72,17 +70,17 @@ void appendTwoLeagueBlock(std::vector<std::string>& lines, const BatchSettings& 
 std::vector<std::string> composeBatch(const BatchSettings& settings)
 {
     std::vector<std::string> lines{"cls", "cd " + settings.shortProgramDir + "\\data"};
-    switch (settings.leagueIndex) {
-    case LeagueA:
+    switch (settings.league) {
+    case LeagueOption::American:
         appendLeagueBlock(lines, settings, "data.run", "al.txt", "eva");
         break;
-    case LeagueN:
+    case LeagueOption::National:
         appendLeagueBlock(lines, settings, "data1.run", "nl.txt", "evn");
         break;
-    case LeagueALNL:
+    case LeagueOption::AlNl:
         appendTwoLeagueBlock(lines, settings);
         break;
-    default:
+    case LeagueOption::Federal:
         break;
     }
     return lines;

@@ -2,6 +2,8 @@
 // box-score tool over them and gathers its output into the data file.
 #pragma once
 
+#include "common/vocabulary.h"
+
 #include <string>
 #include <vector>
 
@@ -15,7 +17,7 @@ struct BatchSettings {
     std::string startKey;        // B: MMDD
     std::string endKey;          // E: MMDD
     std::string dataFileName;    // F: the data file name with ".txt"
-    int leagueIndex = 3;         // "League" item index; -1 for no selection
+    LeagueOption league = LeagueOption::AlNl; // "F" makes no block: bgame has no Federal League files
 };
 
 // The batch lines, in order, for `settings`. Cannot fail.

@@ -5,6 +5,8 @@
 #include "platform/shortpath.h"
 #include "platform/textlines.h"
 
+#include <filesystem>
+
 namespace rota {
 
 std::string dateKey(const std::string& maskText)
@@ -73,7 +75,7 @@ BatchSettings batchSettingsFor(const CompileInput& input, const std::string& sho
     settings.startKey = dateKey(input.startDate);
     settings.endKey = dateKey(input.endDate);
     settings.dataFileName = input.dataFileName + ".txt";
-    settings.leagueIndex = input.leagueIndex;
+    settings.league = input.league;
     return settings;
 }
 
@@ -84,13 +86,52 @@ std::string missingDataFileMessage(const std::string& dataFileName, const std::s
            "folder there, check that the box-score tool bgame is in the program folder, and compile again.";
 }
 
+namespace {
+
+// Moves an earlier run's data file out of the way for the length of a run,
+// and back when the run made no new one.
+class EarlierDataFile {
+public:
+    explicit EarlierDataFile(std::string path) : path_(std::move(path)), aside_(path_ + ".previous")
+    {
+        std::error_code error;
+        if (!std::filesystem::exists(path_, error))
+            return;
+        std::filesystem::rename(path_, aside_, error);
+        if (error)
+            throw FileError("Cannot set the earlier data file \"" + path_ + "\" aside: " + error.message());
+        setAside_ = true;
+    }
+    ~EarlierDataFile()
+    {
+        if (!setAside_)
+            return;
+        std::error_code error;
+        if (std::filesystem::exists(path_, error))
+            std::filesystem::remove(aside_, error);
+        else
+            std::filesystem::rename(aside_, path_, error);
+    }
+    EarlierDataFile(const EarlierDataFile&) = delete;
+    EarlierDataFile& operator=(const EarlierDataFile&) = delete;
+
+private:
+    std::string path_;
+    std::string aside_;
+    bool setAside_ = false;
+};
+
+} // namespace
+
 bool compileSeason(const std::string& programDir, const CompileInput& input, std::ostream& diagnostics)
 {
     const BatchSettings settings = batchSettingsFor(input, shortPathName(programDir));
     const std::string batchPath = joinPath(programDir, kBatchFileName);
+    const std::string dataPath = joinPath(programDir, settings.dataFileName);
     saveLines(batchPath, composeBatch(settings));
+    EarlierDataFile earlier(dataPath);
     runBatchFile(batchPath, programDir, diagnostics);
-    return pathExists(joinPath(programDir, settings.dataFileName));
+    return pathExists(dataPath);
 }
 
 } // namespace rota

@@ -22,7 +22,7 @@ struct CompileInput {
     std::string startDate;    // "Start Date" text under its mask, e.g. "04/01"
     std::string endDate;      // "End Date" text
     int year = 1900;          // "Select Year" value
-    int leagueIndex = 3;      // "League" item index
+    LeagueOption league = LeagueOption::AlNl;
 };
 
 // Characters 1, 2, 4 and 5 of a mask text "MM/DD": "04/01" gives "0401".
@@ -53,9 +53,12 @@ std::string missingDataFileMessage(const std::string& dataFileName, const std::s
 
 // Composes the batch for `input`, saves it as "rotadata.bat" in
 // `programDir`, runs it there (the interpreter's complaints go to
-// `diagnostics`) and returns true when the data file is then in
-// `programDir`. Throws FileError when the batch cannot be saved, and
-// std::invalid_argument as compileInputProblem does.
+// `diagnostics`) and returns true when the run made the data file in
+// `programDir`. A data file of an earlier run is set aside while the batch
+// runs, so it cannot pass for a new one, and put back when the run makes
+// none. Throws FileError when the batch cannot be saved or the old file
+// cannot be set aside, and std::invalid_argument as compileInputProblem
+// does.
 bool compileSeason(const std::string& programDir, const CompileInput& input, std::ostream& diagnostics);
 
 } // namespace rota

@@ -1,56 +1,109 @@
 #include "config/teamtable.h"
 
-#include "config/teamlookup.h"
+#include "common/ascii.h"
+#include "platform/inifile.h"
 #include "platform/textlines.h"
 
 namespace rota {
 
-TableEntry splitEntry(const std::string& line)
+namespace {
+
+std::string trimmed(const std::string& text)
 {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The section a "[name]" line opens, or nothing.
+std::optional<std::string> sectionHeader(const std::string& line)
+{
+    const std::string text = trimmed(line);
+    if (text.size() < 2 || text.front() != '[' || text.back() != ']')
+        return std::nullopt;
+    return trimmed(text.substr(1, text.size() - 2));
+}
+
+} // namespace
+
+void TeamTable::load(const std::string& path)
+{
+    const IniFile file = readIniFile(path);
+    lines_ = file.lines();
+    sectionOfLine_.assign(lines_.size(), std::string());
+    std::string section;
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (auto name = sectionHeader(lines_[i])) {
+            section = *name;
+            inSection = true;
+        } else if (inSection) {
+            sectionOfLine_[i] = section;
+        }
+    }
+    for (const TeamEntry& edit : edits_)
+        applyEdit(edit);
+}
+
+std::optional<TeamEntry> TeamTable::entryAt(std::size_t index) const
+{
+    if (index >= lines_.size() || sectionOfLine_[index].empty() || trimmed(lines_[index]).empty())
+        return std::nullopt;
+    const std::string& line = lines_[index];
     const auto eq = line.find('=');
-    if (eq == std::string::npos)
-        return {line, ""};
-    return {line.substr(0, eq), line.substr(eq + 1)};
+    TeamEntry entry{sectionOfLine_[index], trimmed(line.substr(0, eq)), {}};
+    if (eq != std::string::npos)
+        entry.value = line.substr(eq + 1);
+    if (entry.key.empty())
+        return std::nullopt;
+    return entry;
 }
 
-bool isEditableEntry(const std::string& line)
+std::optional<std::size_t> TeamTable::lineOf(const std::string& section, const std::string& key) const
 {
-    return !line.empty() && line != "[" + std::string(kGameDataSection) + "]" &&
-           line != "[" + std::string(kScheduleDataSection) + "]";
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (!equalsIgnoringCase(sectionOfLine_[i], section))
+            continue;
+        if (auto entry = entryAt(i); entry && equalsIgnoringCase(entry->key, key))
+            return i;
+    }
+    return std::nullopt;
 }
 
-void TeamTableEditor::load(const std::string& path)
+void TeamTable::applyEdit(const TeamEntry& edit)
 {
-    lines_ = loadLines(path);
+    if (auto line = lineOf(edit.section, edit.key))
+        lines_[*line] = entryAt(*line)->key + "=" + edit.value;
 }
 
-void TeamTableEditor::save(const std::string& path) const
+std::optional<std::size_t> TeamTable::set(const std::string& section, const std::string& key, const std::string& value)
 {
-    saveLines(path, lines_);
+    const auto line = lineOf(section, key);
+    if (!line)
+        return std::nullopt;
+    if (entryAt(*line)->value == value)
+        return line;
+    TeamEntry edit{section, key, value};
+    applyEdit(edit);
+    for (TeamEntry& earlier : edits_)
+        if (equalsIgnoringCase(earlier.section, section) && equalsIgnoringCase(earlier.key, key)) {
+            earlier.value = value;
+            return line;
+        }
+    edits_.push_back(std::move(edit));
+    return line;
 }
 
-bool TeamTableEditor::click(std::size_t index)
+void TeamTable::save(const std::string& path)
 {
-    selectedEntry.clear();
-    entryKey.clear();
-    entryValue.clear();
-    selectedEntryIndex = index;
-    if (index < lines_.size())
-        selectedEntry = lines_[index];
-    if (!isEditableEntry(selectedEntry))
-        return false;
-    TableEntry entry = splitEntry(selectedEntry);
-    entryKey = std::move(entry.key);
-    entryValue = std::move(entry.value);
-    return true;
-}
-
-bool TeamTableEditor::set(const std::string& value)
-{
-    if (!isEditableEntry(selectedEntry) || selectedEntryIndex >= lines_.size())
-        return false;
-    lines_[selectedEntryIndex] = entryKey + "=" + value;
-    return true;
+    if (edits_.empty())
+        return;
+    updateIniFile(path, [this](IniFile& file) {
+        for (const TeamEntry& edit : edits_)
+            file.writeString(edit.section, edit.key, edit.value);
+    });
+    edits_.clear();
 }
 
 } // namespace rota

@@ -166,6 +166,18 @@ void IniFile::save(const std::string& path)
     changed_ = false;
 }
 
+IniFile readIniFile(const std::string& path)
+{
+    return IniFile::load(path);
+}
+
+void updateIniFile(const std::string& path, const std::function<void(IniFile&)>& change)
+{
+    IniFile file = IniFile::load(path);
+    change(file);
+    file.save(path);
+}
+
 IniStore::Signature IniStore::currentSignature() const
 {
     Signature sig;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,16 @@ private:
     std::vector<std::string> lines_;
     bool changed_ = false;
 };
+
+// Reads the INI file at `path` (a missing file gives an empty IniFile).
+// Throws FileError.
+IniFile readIniFile(const std::string& path);
+
+// Reads the INI file at `path` afresh, runs `change` on it and saves it if
+// the text changed, all while holding the file's lock, so that two programs
+// changing the same file lose none of each other's changes. Throws
+// FileError; the file is then left as it was.
+void updateIniFile(const std::string& path, const std::function<void(IniFile&)>& change);
 
 // An INI file on disk that is opened for every use, as the private-profile
 // functions do, but parsed again only when the file has changed: the copy

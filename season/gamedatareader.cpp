@@ -4,35 +4,31 @@ namespace rota {
 
 void GameDataReader::readLine(ReadContext& ctx)
 {
-    LineState& s = ctx.state;
-    columnCursor = 0;
-    commaCount = 0;
-
+    GameLine& g = ctx.game;
     if (ctx.columns(5, 6) != "67") {
-        s.date = ctx.columns(17, 24);
+        g.date = ctx.columns(17, 24);
         if (ctx.lineIndex == 0)
-            s.seasonYear = ctx.columns(23, 24);
+            ctx.seasonYear = ctx.columns(23, 24);
     } else {
-        s.date = ctx.columns(15, 22);
+        g.date = ctx.columns(15, 22);
         if (ctx.lineIndex == 0)
-            s.seasonYear = ctx.columns(21, 22);
+            ctx.seasonYear = ctx.columns(21, 22);
     }
 
+    std::size_t cursor = 0;
+    int commaCount = 0;
     do {
-        ++columnCursor;
-        if (columnCursor > s.currentLine.size())
+        ++cursor;
+        if (cursor > ctx.line.size())
             ctx.fail("the line has fewer than seven commas");
-        currentChar = ctx.column(columnCursor);
-        if (currentChar == ',')
+        if (ctx.column(cursor) == ',')
             ++commaCount;
     } while (commaCount < 7);
 
-    columnCursor += 2;
-    s.visitorCode = ctx.columns(columnCursor, columnCursor + 2);
-    columnCursor += 6;
-    s.homeCode = ctx.columns(columnCursor, columnCursor + 2);
-
-    ctx.recordGameKey();
+    cursor += 2;
+    g.visitorCode = ctx.columns(cursor, cursor + 2);
+    cursor += 6;
+    g.homeCode = ctx.columns(cursor, cursor + 2);
 }
 
 } // namespace rota

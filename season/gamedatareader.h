@@ -14,11 +14,6 @@ public:
     // Throws DataError when the line has fewer than seven commas or a code
     // runs past its end.
     void readLine(ReadContext& ctx) override;
-
-private:
-    std::size_t columnCursor = 0;
-    int commaCount = 0;
-    char currentChar = 0;
 };
 
 } // namespace rota

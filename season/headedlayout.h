@@ -1,7 +1,8 @@
-// The headed layout shared by schedule files and game logs: line 0 begins
-// with "Date and is a header; each later line starts with "MM/DD", maybe
-// followed by a game number in parentheses, then the quoted visiting team,
-// home team and a one-letter league.
+// Schedule files and game logs come in a standard layout of their own and in
+// a shared headed layout: line 0 begins with "Date and is a header; each
+// later line starts with "MM/DD", maybe followed by a game number in
+// parentheses, then the quoted visiting team, home team and a one-letter
+// league.
 #pragma once
 
 #include "season/reader.h"
@@ -10,12 +11,23 @@
 
 namespace rota {
 
-// True when `marker` (columns 1-5 of line 0) selects the headed layout.
-bool isHeadedLayoutMarker(const std::string& marker);
+// A reader that picks the layout from columns 1-5 of line 0 and then reads
+// every line in it, applying the league option.
+class HeadedOrStandardReader : public SeasonReader {
+public:
+    void readLine(ReadContext& ctx) override;
+
+protected:
+    // Reads a line of the standard layout into ctx.game. Throws DataError.
+    virtual void readStandardLine(ReadContext& ctx) = 0;
+
+private:
+    std::string layoutMarker_;
+};
 
 // Reads one line of the headed layout; on line 0 it passes over the header
-// and reads line 1 instead. Sets date, codes and leagues, and the season
-// year from the year spin when still empty. Throws DataError.
+// and reads line 1 instead. Sets the season year from the year chosen when
+// still empty. Throws DataError.
 void readHeadedLine(ReadContext& ctx);
 
 } // namespace rota

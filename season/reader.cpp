@@ -10,12 +10,11 @@ namespace rota {
 
 void ReadContext::fail(const std::string& what) const
 {
-    throw DataError("line " + std::to_string(lineIndex + 1) + ": " + what);
+    throw DataError(lineIndex, what);
 }
 
 char ReadContext::column(std::size_t column) const
 {
-    const std::string& line = state.currentLine;
     if (column == 0 || column > line.size())
         fail("column " + std::to_string(column) + " is past the end of the line");
     return line[column - 1];
@@ -23,11 +22,10 @@ char ReadContext::column(std::size_t column) const
 
 std::string ReadContext::columns(std::size_t from, std::size_t to) const
 {
-    const std::string& line = state.currentLine;
     if (to > line.size())
         column(std::max(from, line.size() + 1)); // reports the first missing column
     column(from);
-    return line.substr(from - 1, to - from + 1);
+    return std::string(line.substr(from - 1, to - from + 1));
 }
 
 void ReadContext::moveToNextLine()
@@ -35,48 +33,41 @@ void ReadContext::moveToNextLine()
     if (lineIndex + 1 >= lines.size())
         fail("the file has no line after its header line");
     ++lineIndex;
-    state.currentLine = lines[lineIndex];
-}
-
-void ReadContext::recordGameKey()
-{
-    gameKeys.push_back(state.date + " " + state.visitorCode + " " + state.homeCode);
+    line = lines[lineIndex];
 }
 
 void ReadContext::applyLeagueOption()
 {
-    if (leagueOptionSkips(leagueIndex, state.visitorLeague))
+    if (leagueOptionSkips(league, game.visitorLeague))
         skip = true;
 }
 
-bool leagueOptionSkips(int leagueIndex, const std::string& visitorLeague)
+bool leagueOptionSkips(LeagueOption league, const std::string& visitorLeague)
 {
-    switch (leagueIndex) {
-    case LeagueA:
+    switch (league) {
+    case LeagueOption::American:
         return visitorLeague == "NL" || visitorLeague == "FL";
-    case LeagueN:
+    case LeagueOption::National:
         return visitorLeague == "AL" || visitorLeague == "FL";
-    case LeagueF:
+    case LeagueOption::Federal:
         return visitorLeague == "AL" || visitorLeague == "NL";
-    case LeagueALNL:
+    case LeagueOption::AlNl:
         return visitorLeague == "FL";
-    default:
-        return false;
     }
+    return false;
 }
 
-std::unique_ptr<SeasonReader> makeSeasonReader(int dataType)
+std::unique_ptr<SeasonReader> makeSeasonReader(DataType dataType)
 {
     switch (dataType) {
-    case GameData:
+    case DataType::GameData:
         return std::make_unique<GameDataReader>();
-    case GameLogs:
+    case DataType::GameLogs:
         return std::make_unique<GameLogsReader>();
-    case ScheduleData:
+    case DataType::ScheduleData:
         return std::make_unique<ScheduleDataReader>();
-    default:
-        return nullptr;
     }
+    return nullptr;
 }
 
 } // namespace rota

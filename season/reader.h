@@ -1,55 +1,53 @@
-// The interface between Open Season and the reader of each data type.
+// The interface between the season loader and the reader of each data type.
 #pragma once
 
+#include "common/vocabulary.h"
 #include "platform/textlines.h"
-#include "season/linestate.h"
+#include "season/dataerror.h"
 
 #include <cstddef>
 #include <memory>
-#include <stdexcept>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace rota {
 
-// A line of the season file that a reader cannot read. what() starts with
-// the line number counted from 1, for example
-// "line 1207: column 44 is past the end of the line".
-class DataError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+// The fields of one game as a reader finds them in its line.
+struct GameLine {
+    std::string date;          // MM/DD/YY
+    std::string visitorCode;   // team codes as they stand in the line
+    std::string homeCode;
+    std::string visitorLeague; // leagues (not in Game Data)
+    std::string homeLeague;
 };
 
 // What a reader sees and changes while it reads one line.
 class ReadContext {
 public:
-    ReadContext(LineState& state, const TextLines& lines, std::vector<std::string>& gameKeys,
-                int leagueIndex, int yearValue)
-        : state(state), lines(lines), gameKeys(gameKeys), leagueIndex(leagueIndex), yearValue(yearValue)
+    ReadContext(const TextLines& lines, LeagueOption league, int yearValue, std::string& seasonYear)
+        : lines(lines), league(league), yearValue(yearValue), seasonYear(seasonYear)
     {
     }
 
-    LineState& state;
-    const TextLines& lines;                 // the whole file, in order
-    std::vector<std::string>& gameKeys;     // one key per line handed to a reader
-    std::size_t lineIndex = 0;              // index of state.currentLine in lines
-    bool skip = false;                      // set when the league option drops the game
-    const int leagueIndex;                  // "League" option
-    const int yearValue;                    // "Select Year" spin value
+    const TextLines& lines;       // the whole file, in order
+    std::size_t lineIndex = 0;    // index of `line` in lines
+    std::string_view line;        // the line being read
+    GameLine game;                // what the reader found
+    bool skip = false;            // set when the league option drops the game
+    const LeagueOption league;
+    const int yearValue;          // the season year chosen by the user
+    std::string& seasonYear;      // two-digit year, prefix of the team texts
 
-    // The character at `column` (counted from 1) of the current line.
+    // The character at `column` (counted from 1) of the line.
     // Throws DataError when the line ends before it.
     char column(std::size_t column) const;
 
-    // Columns `from` to `to` of the current line. Throws DataError.
+    // Columns `from` to `to` of the line. Throws DataError.
     std::string columns(std::size_t from, std::size_t to) const;
 
     // Makes the next line of the file the current one (a header was read).
     // Throws DataError when there is none.
     void moveToNextLine();
-
-    // Appends date + " " + visitor code + " " + home code to the game keys.
-    void recordGameKey();
 
     // Sets `skip` when the league option excludes the game's visiting league.
     void applyLeagueOption();
@@ -63,19 +61,22 @@ class SeasonReader {
 public:
     virtual ~SeasonReader() = default;
 
-    // Lines shorter than this are not handed to the reader.
+    // Lines shorter than this are not handed to the reader. Asked before
+    // every line: a reader may change it once it knows the file's layout.
     virtual std::size_t minimumLength() const = 0;
 
-    // Sets the date, codes (and leagues) of the game in ctx.state.currentLine,
-    // records its game key and may set ctx.skip. Throws DataError.
+    // Sets ctx.game from ctx.line and may set ctx.skip. Throws DataError.
     virtual void readLine(ReadContext& ctx) = 0;
+
+    // True when a repeat of a game anywhere in the file, not only on the
+    // next line, is the second game of a doubleheader.
+    virtual bool foldsDistantRepeats() const { return false; }
 };
 
-// True when league option `leagueIndex` drops a game whose visiting league
-// is `visitorLeague`.
-bool leagueOptionSkips(int leagueIndex, const std::string& visitorLeague);
+// True when `league` drops a game whose visiting league is `visitorLeague`.
+bool leagueOptionSkips(LeagueOption league, const std::string& visitorLeague);
 
-// The reader for `dataType`, or nullptr for an index that has none.
-std::unique_ptr<SeasonReader> makeSeasonReader(int dataType);
+// The reader for `dataType`.
+std::unique_ptr<SeasonReader> makeSeasonReader(DataType dataType);
 
 } // namespace rota

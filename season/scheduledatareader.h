@@ -3,25 +3,20 @@
 // number) or the headed layout.
 #pragma once
 
-#include "season/reader.h"
-
-#include <string>
+#include "season/headedlayout.h"
 
 namespace rota {
 
-class ScheduleDataReader : public SeasonReader {
+class ScheduleDataReader : public HeadedOrStandardReader {
 public:
     std::size_t minimumLength() const override { return 27; }
 
-    // Throws DataError when the line ends before a column it needs.
-    void readLine(ReadContext& ctx) override;
+protected:
+    void readStandardLine(ReadContext& ctx) override;
 
 private:
-    void readStandardLine(ReadContext& ctx);
-
-    std::string layoutMarker;
-    std::size_t homeColumn = 36;
-    std::size_t homeLeagueColumn = 42;
+    std::size_t homeColumn_ = 36;
+    std::size_t homeLeagueColumn_ = 42;
 };
 
 } // namespace rota

@@ -1,89 +1,123 @@
 #include "season/seasonloader.h"
 
-#include "platform/textlines.h"
+#include "common/ascii.h"
+#include "season/reader.h"
+
+#include <memory>
+#include <unordered_map>
 
 namespace rota {
 
+namespace {
+
+// True for "MM/DD/YY" made of digits.
+bool isDigitDate(std::string_view date)
+{
+    if (date.size() != 8 || date[2] != '/' || date[5] != '/')
+        return false;
+    return allDigits(date.substr(0, 2)) && allDigits(date.substr(3, 2)) && allDigits(date.substr(6, 2));
+}
+
+// A line of a file of another kind gives fields that no Retrosheet file
+// holds; refusing it keeps such text out of the configuration file.
+void checkFields(const ReadContext& ctx, DataType dataType)
+{
+    const GameLine& g = ctx.game;
+    if (!isDigitDate(g.date))
+        ctx.fail("the date \"" + g.date + "\" is not a date MM/DD/YY: is this a file of another kind?");
+    for (const std::string* code : {&g.visitorCode, &g.homeCode})
+        if (!allLettersAndDigits(*code))
+            ctx.fail("the team code \"" + *code + "\" is not letters and digits: is this a file of another kind?");
+    if (dataType == DataType::GameData)
+        return;
+    for (const std::string* league : {&g.visitorLeague, &g.homeLeague})
+        if (!allLettersAndDigits(*league))
+            ctx.fail("the league \"" + *league + "\" is not letters and digits: is this a file of another kind?");
+}
+
+std::string gameKey(const GameLine& game)
+{
+    return game.date + " " + game.visitorCode + " " + game.homeCode;
+}
+
+} // namespace
+
 void checkTextFile(const TextLines& lines)
 {
-    auto fail = [](std::size_t i, const std::string& what) {
-        throw DataError("line " + std::to_string(i + 1) + ": " + what);
-    };
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.size() > kLongestLine)
-            fail(i, "the line is " + std::to_string(line.size()) + " characters long, far too long for a Retrosheet file");
+            throw DataError(i, "the line is " + std::to_string(line.size()) +
+                                   " characters long, far too long for a Retrosheet file");
         for (std::size_t c = 0; c < line.size(); ++c) {
             const auto byte = static_cast<unsigned char>(line[c]);
             if (byte < 0x20 && byte != '\t' && byte != '\f' && byte != 0x1a)
-                fail(i, "column " + std::to_string(c + 1) + " holds the control character " + std::to_string(byte) +
-                            ": this is not a text file");
+                throw DataError(i, "column " + std::to_string(c + 1) + " holds the control character " +
+                                       std::to_string(byte) + ": this is not a text file");
         }
     }
 }
 
-std::string noGamesMessage(const std::string& fileName, int dataType)
+std::string noGamesMessage(const std::string& fileName, DataType dataType)
 {
-    const char* kind = dataType == GameData   ? "box-score data file made by Compile Data"
-                       : dataType == GameLogs ? "Retrosheet game-log file"
-                                              : "Retrosheet schedule file";
+    const char* kind = dataType == DataType::GameData   ? "box-score data file made by Compile Data"
+                       : dataType == DataType::GameLogs ? "Retrosheet game-log file"
+                                                        : "Retrosheet schedule file";
     return "No games were read from \"" + fileName + "\". Check that it is a " + kind +
            " and that the League option fits it.";
 }
 
-int progressPosition(std::size_t lineIndex, std::size_t lineCount)
+void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeason& season,
+                const LineProgress& progress)
 {
-    return static_cast<int>(static_cast<double>(lineIndex) / static_cast<double>(lineCount) * 10000.0);
-}
+    season.games.clear();
+    season.seasonYear.clear();
+    checkTextFile(lines);
 
-void SeasonLoader::clear(SeasonList& list)
-{
-    list.clear();
-    gameKeys_.clear();
-    lineBuffer_.clear();
-}
+    std::unique_ptr<SeasonReader> reader = makeSeasonReader(options.dataType);
+    ReadContext ctx(lines, options.league, options.year, season.seasonYear);
+    std::string previousKey;
+    bool havePreviousKey = false;
+    std::unordered_map<std::string, std::size_t> gameOfKey; // for readers that fold distant repeats
 
-void SeasonLoader::readFile(const std::string& path)
-{
-    lineBuffer_ = loadTextLines(path);
-}
-
-void SeasonLoader::readText(std::string bytes)
-{
-    lineBuffer_ = TextLines(std::move(bytes));
-}
-
-void SeasonLoader::readGames(const LoadOptions& options, SeasonList& list, TeamNameLookup& lookup,
-                             const ProgressFunction& progress)
-{
-    state.seasonYear.clear();
-    checkTextFile(lineBuffer_);
-    std::unique_ptr<SeasonReader> reader = readers_(options.dataType);
-    if (!reader)
-        return;
-    const std::size_t minimumLength = reader->minimumLength();
-
-    ReadContext ctx(state, lineBuffer_, gameKeys_, options.leagueIndex, options.yearValue);
-    for (ctx.lineIndex = 0; ctx.lineIndex < lineBuffer_.size(); ++ctx.lineIndex) {
-        ctx.skip = false;
-        state.currentLine = lineBuffer_[ctx.lineIndex];
-        if (state.currentLine.size() < minimumLength)
+    for (ctx.lineIndex = 0; ctx.lineIndex < lines.size(); ++ctx.lineIndex) {
+        ctx.line = lines[ctx.lineIndex];
+        if (ctx.line.size() < reader->minimumLength())
             continue;
-
+        ctx.skip = false;
+        ctx.game = GameLine{};
         reader->readLine(ctx);
+        checkFields(ctx, options.dataType);
 
-        // A game whose key repeats the key before it is the second game of a
-        // doubleheader: it marks the row of the first instead of adding one.
-        if (!ctx.skip && gameKeys_.size() >= 2 && gameKeys_.back() == gameKeys_[gameKeys_.size() - 2]) {
-            list.markLastAsDoubleheader();
-            ctx.skip = true;
+        std::string key = gameKey(ctx.game);
+        if (reader->foldsDistantRepeats()) {
+            // A repeat of a game listed earlier in the file is the second
+            // game of a doubleheader, wherever it stands.
+            if (!ctx.skip) {
+                auto [at, added] = gameOfKey.try_emplace(std::move(key), season.games.size());
+                if (!added) {
+                    season.games[at->second].doubleheader = true;
+                    ctx.skip = true;
+                }
+            }
+        } else {
+            // A game whose key repeats the key of the line before it is the
+            // second game of a doubleheader: it marks the last game listed.
+            const bool repeat = havePreviousKey && key == previousKey;
+            previousKey = std::move(key);
+            havePreviousKey = true;
+            if (!ctx.skip && repeat) {
+                if (!season.games.empty())
+                    season.games.back().doubleheader = true;
+                ctx.skip = true;
+            }
         }
         if (!ctx.skip) {
-            lookup.lookup(options.dataType, state);
-            list.append(GameRow{state.date, state.visText, state.homeText, ""});
+            const GameLine& g = ctx.game;
+            season.games.push_back({g.date, g.visitorCode, g.visitorLeague, g.homeCode, g.homeLeague, false});
         }
         if (progress)
-            progress(progressPosition(ctx.lineIndex, lineBuffer_.size()));
+            progress(ctx.lineIndex, lines.size());
     }
 }
 

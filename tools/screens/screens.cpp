@@ -3,12 +3,16 @@
 // main.png (the window at start), season.png (a schedule file loaded in
 // Schedule Data mode, the team panel open) and about.png.
 
+#include "app/aboutwindow.h"
+#include "app/mainwindow.h"
 #include "app/prompts.h"
-#include "app/rotaAbout.h"
-#include "app/rotaHome.h"
+#include "app/widgets.h"
+#include "session/session.h"
 #include "platform/fileio.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QToolButton>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,7 +27,7 @@ public:
     explicit ScriptedPrompts(QString file) : file_(std::move(file)) {}
     void message(QWidget*, const QString& text) override { std::cerr << text.toStdString() << "\n"; }
     void error(QWidget*, const QString& text) override { std::cerr << text.toStdString() << "\n"; }
-    QString openFileName(QWidget*, const QString&) override { return file_; }
+    QString openFileName(QWidget*, const QString&, const QStringList&) override { return file_; }
 
 private:
     QString file_;
@@ -55,28 +59,28 @@ int main(int argc, char** argv)
     }
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QTemporaryDir home;
-    QDir::setCurrent(home.path());
     QString schedule = argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath()
                                 : home.filePath(QStringLiteral("sample.txt"));
     if (argc <= 2)
         rota::writeFileAtomically(schedule.toStdString(), kSample);
 
     ScriptedPrompts prompts(schedule);
-    TForm1 form(prompts);
-    TForm2 about(&form);
+    rota::Session session(home.path().toStdString());
+    MainWindow form(session, prompts);
+    AboutWindow about(&form);
     form.setAbout(&about);
     form.move(300, 100);
     form.show();
     bool ok = save(&form, out + QStringLiteral("/main.png"));
 
-    form.RadioGroup2->clickItem(2);
-    form.Button1Click();
+    form.findChild<RadioGroup*>(QStringLiteral("RadioGroup2"))->clickItem(2);
+    form.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     ok = save(&form, out + QStringLiteral("/season.png")) && ok;
 
     QTimer::singleShot(200, [&] {
         ok = save(&about, out + QStringLiteral("/about.png")) && ok;
         about.accept();
     });
-    form.SpeedButton1Click();
+    form.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
     return ok ? 0 : 1;
 }

@@ -1,4 +1,6 @@
-#include "app/rotaAbout.h"
+#include "app/aboutwindow.h"
+
+#include "version.h"
 
 #include "app/appicon.h"
 #include "app/widgets.h"
@@ -19,9 +21,11 @@ QFont arialBold(int pixels, bool italic = false)
     return font;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& text, const QFont& font, int left, int top, int width, int height)
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int left, int top,
+                  int width, int height)
 {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setGeometry(left, top, width, height);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -30,7 +34,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QFont& font, int l
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent)
+AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("About Rota Schedule"));
@@ -39,34 +43,39 @@ TForm2::TForm2(QWidget* parent)
     setFont(windowFont());
     setBackgroundRole(QPalette::Button);
 
-    Image1 = new QLabel(this);
-    Image1->setPixmap(appPixmap());
-    Image1->setGeometry(16, 16, 32, 32);
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setPixmap(appPixmap());
+    icon->setGeometry(16, 16, 32, 32);
 
-    Label1 = makeLabel(this, QStringLiteral("PVX Rota Schedule"), arialBold(19, true), 88, 16, 181, 23);
-    Label2 = makeLabel(this, QStringLiteral("Version 2.2.0"), arialBold(11), 144, 40, 71, 14);
-    Label5 = makeLabel(this, QStringLiteral("Build Date:  September 14, 2005"), arialBold(11), 94, 56, 170, 14);
-    Label3 = makeLabel(this, QString::fromUtf8("\u00A9 2005-2026 the Rota team"), arialBold(11), 76, 80, 201, 14);
+    auto* name = makeLabel(this, "Label1", QStringLiteral("PVX Rota Schedule"), arialBold(19, true), 88, 16, 181, 23);
+    auto* version = makeLabel(this, "Label2", QStringLiteral("Version " ROTA_VERSION_SHORT), arialBold(11), 144, 40,
+                              71, 14);
+    auto* buildDate = makeLabel(this, "Label5", QStringLiteral("Build Date:  September 14, 2005"), arialBold(11), 94,
+                                56, 170, 14);
+    auto* copyright = makeLabel(this, "Label3", QString::fromUtf8("\u00A9 2005-2026 the Rota team"), arialBold(11),
+                                76, 80, 201, 14);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setGeometry(8, 104, 297, 145);
-    Memo1->setFont(arialBold(11));
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setPlainText(creditLines().join(QLatin1Char('\n')));
-    QPalette palette = Memo1->palette();
+    credits_ = new QPlainTextEdit(this);
+    credits_->setObjectName(QStringLiteral("Memo1"));
+    credits_->setGeometry(8, 104, 297, 145);
+    credits_->setFont(arialBold(11));
+    credits_->setReadOnly(true);
+    credits_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    credits_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    credits_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    credits_->setPlainText(creditLines().join(QLatin1Char('\n')));
+    QPalette palette = credits_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    Memo1->setPalette(palette);
+    credits_->setPalette(palette);
 
-    for (QWidget* clickable : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label1),
-                               static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label5),
-                               static_cast<QWidget*>(Label3), Memo1->viewport()})
+    for (QWidget* clickable : {static_cast<QWidget*>(icon), static_cast<QWidget*>(name),
+                               static_cast<QWidget*>(version), static_cast<QWidget*>(buildDate),
+                               static_cast<QWidget*>(copyright), credits_->viewport()})
         clickable->installEventFilter(this);
 }
 
-QStringList TForm2::creditLines()
+QStringList AboutWindow::creditLines()
 {
     return {
         QStringLiteral("Rota Schedule belongs to the Rota tools,"),
@@ -89,28 +98,28 @@ QStringList TForm2::creditLines()
     };
 }
 
-void TForm2::centreOver(const QWidget* window)
+void AboutWindow::centreOver(const QWidget* window)
 {
     const QRect frame = window->frameGeometry();
     move(frame.center() - QPoint(width() / 2, height() / 2));
 }
 
-void TForm2::FormClick()
+void AboutWindow::onClick()
 {
     accept();
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event)
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
-        FormClick();
+        onClick();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm2::mousePressEvent(QMouseEvent* event)
+void AboutWindow::mousePressEvent(QMouseEvent* event)
 {
     QDialog::mousePressEvent(event);
-    FormClick();
+    onClick();
 }

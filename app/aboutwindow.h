@@ -7,10 +7,10 @@
 class QLabel;
 class QPlainTextEdit;
 
-class TForm2 : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
     // Places the window centred over `window`.
     void centreOver(const QWidget* window);
@@ -18,17 +18,14 @@ public:
     // The credits, one string per line.
     static QStringList creditLines();
 
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label5;
-    QLabel* Label3;
-    QPlainTextEdit* Memo1;
-
 public slots:
-    void FormClick();
+    // Any click on the window closes it.
+    void onClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QPlainTextEdit* credits_;
 };

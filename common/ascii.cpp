@@ -1,0 +1,49 @@
+#include "common/ascii.h"
+
+namespace rota {
+
+std::string upperCase(std::string text)
+{
+    for (char& c : text)
+        c = asciiUpper(c);
+    return text;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (asciiUpper(a[i]) != asciiUpper(b[i]))
+            return false;
+    return true;
+}
+
+bool allDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (char c : text)
+        if (!isAsciiDigit(c))
+            return false;
+    return true;
+}
+
+bool allLettersAndDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (char c : text)
+        if (!isAsciiAlnum(c))
+            return false;
+    return true;
+}
+
+int progressOf(std::size_t done, std::size_t total, int scale)
+{
+    if (total == 0)
+        return 0;
+    return static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * scale);
+}
+
+} // namespace rota

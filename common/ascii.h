@@ -1,0 +1,42 @@
+// Byte-string helpers that treat only the ASCII letters and digits as such;
+// every other byte is left as it is.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace rota {
+
+constexpr char asciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+constexpr bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+constexpr bool isAsciiAlnum(char c)
+{
+    return isAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// `text` with its ASCII letters upper-cased.
+std::string upperCase(std::string text);
+
+// True when `a` and `b` are equal but for the case of ASCII letters.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+// True when `text` is one or more ASCII digits.
+bool allDigits(std::string_view text);
+
+// True when `text` is one or more ASCII letters and digits.
+bool allLettersAndDigits(std::string_view text);
+
+// How far along `done` of `total` steps are, as a whole number from 0 to
+// `scale` (truncated). 0 when there are no steps.
+int progressOf(std::size_t done, std::size_t total, int scale);
+
+} // namespace rota

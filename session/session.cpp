@@ -1,0 +1,197 @@
+#include "session/session.h"
+
+#include "config/teamnames.h"
+#include "platform/fileio.h"
+#include "platform/shortpath.h"
+#include "platform/textlines.h"
+#include "schedule/schwriter.h"
+#include "season/seasonloader.h"
+
+#include <filesystem>
+
+namespace rota {
+
+namespace {
+
+std::string fileNameOf(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+// The rows of `season`, each team text the season year followed by the
+// team's name.
+std::vector<GameRow> rowsOf(const ParsedSeason& season, const std::vector<std::string>& names)
+{
+    std::vector<GameRow> rows;
+    rows.reserve(season.games.size());
+    for (std::size_t i = 0; i < season.games.size(); ++i) {
+        const SeasonGame& game = season.games[i];
+        rows.push_back({game.date, season.seasonYear + names[2 * i], season.seasonYear + names[2 * i + 1],
+                        game.doubleheader ? kDoubleheaderMark : ""});
+    }
+    return rows;
+}
+
+std::vector<std::string> teamKeysOf(const ParsedSeason& season, DataType dataType)
+{
+    std::vector<std::string> keys;
+    keys.reserve(2 * season.games.size());
+    for (const SeasonGame& game : season.games) {
+        keys.push_back(teamKey(dataType, game.visitorCode, game.visitorLeague));
+        keys.push_back(teamKey(dataType, game.homeCode, game.homeLeague));
+    }
+    return keys;
+}
+
+} // namespace
+
+Session::Session(std::string programFolder)
+    : programFolder_(std::move(programFolder)), configFile_(joinPath(programFolder_, kConfigFileName))
+{
+}
+
+bool Session::chooseDataType(DataType dataType)
+{
+    if (dataType == dataType_)
+        return false;
+    dataType_ = dataType;
+    state_ = SessionState::Idle;
+    return true;
+}
+
+Outcome Session::openSeason(const std::string& path, const LoadSettings& settings, const Progress& progress)
+{
+    seasonFile_ = path;
+    return load(settings, progress);
+}
+
+Outcome Session::reloadSeason(const LoadSettings& settings, const Progress& progress)
+{
+    if (seasonFile_.empty())
+        return Outcome::refused("No season has been opened yet.");
+    return load(settings, progress);
+}
+
+Outcome Session::load(const LoadSettings& settings, const Progress& progress)
+{
+    games_.clear();
+    missingTeams_.clear();
+    missingTeamCount_ = 0;
+    state_ = SessionState::LoadFailed;
+
+    const DataType dataType = dataType_;
+    const std::string section = configSection(dataType);
+    ParsedSeason season;
+    try {
+        const TextLines lines(readFileBytes(seasonFile_));
+        try {
+            readSeason(lines, {dataType, settings.league, settings.year}, season, progress);
+        } catch (const DataError& error) {
+            // The games read so far stay in sight, in file order, with the
+            // names known; the configuration file is not touched.
+            const TeamNames names = lookUpTeamNames(configFile_, section, teamKeysOf(season, dataType), false);
+            for (GameRow& row : rowsOf(season, names.names))
+                games_.append(std::move(row));
+            return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_, error.lineNumber());
+        }
+        const TeamNames names = lookUpTeamNames(configFile_, section, teamKeysOf(season, dataType), true);
+        for (GameRow& row : rowsOf(season, names.names))
+            games_.append(std::move(row));
+        missingTeams_ = names.missingKeys;
+        missingTeamCount_ = names.missingCount;
+    } catch (const FileError& error) {
+        return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_);
+    }
+    games_.sortByDate();
+    if (games_.empty())
+        return Outcome::refused(noGamesMessage(fileNameOf(seasonFile_), dataType), seasonFile_);
+    state_ = SessionState::Loaded;
+    return Outcome::success();
+}
+
+std::size_t Session::changeGameDate(std::size_t index, std::string date)
+{
+    return games_.setDate(index, std::move(date));
+}
+
+std::string scheduleNameProblem(const std::string& name)
+{
+    if (name.empty())
+        return "You need to input a file name to save to file.";
+    if (name.size() > 8)
+        return "The file name \"" + name + "\" is longer than 8 characters.";
+    if (name.find_first_of("/\\:*?\"<>|") != std::string::npos || name == "." || name == "..")
+        return "The file name \"" + name + "\" holds a character that a file name cannot hold.";
+    return {};
+}
+
+Outcome Session::writeSchedule(const std::string& name, const Progress& progress)
+{
+    if (const std::string problem = scheduleNameProblem(name); !problem.empty())
+        return Outcome::refused(problem);
+    const std::filesystem::path folder = std::filesystem::path(seasonFile_).parent_path();
+    return writeScheduleTo((folder / (name + ".sch")).string(), progress);
+}
+
+Outcome Session::writeScheduleTo(const std::string& path, const Progress& progress)
+{
+    if (state_ != SessionState::Loaded)
+        return Outcome::refused("There is no season to write: open a season first.");
+    const auto problems = scheduleLimitProblems(games_.rows());
+    if (!problems.empty())
+        return Outcome::refused(scheduleLimitMessage(problems), path);
+    try {
+        writeFileAtomically(path, buildScheduleFile(games_.rows(), progress));
+    } catch (const std::exception& error) {
+        return Outcome::failed(std::string("Error Writing SCH File.\n") + error.what(), path);
+    }
+    return Outcome::success();
+}
+
+Outcome Session::compileData(const CompileInput& input, std::ostream& diagnostics)
+{
+    try {
+        std::string problem = compileInputProblem(input);
+        if (problem.empty())
+            problem = programDirProblem(shortPathName(programFolder_));
+        if (!problem.empty())
+            return Outcome::refused(problem);
+        if (!compileSeason(programFolder_, input, diagnostics))
+            return Outcome::failed(missingDataFileMessage(input.dataFileName + ".txt", programFolder_));
+    } catch (const std::exception& error) {
+        return Outcome::failed(std::string("Program Error\n") + error.what());
+    }
+    state_ = SessionState::Compiled;
+    return Outcome::success();
+}
+
+Outcome Session::loadTeamTable()
+{
+    try {
+        teamTable_.load(configFile_);
+    } catch (const FileError& error) {
+        return Outcome::failed(error.what(), configFile_);
+    }
+    return Outcome::success();
+}
+
+Outcome Session::setTeamName(const std::string& section, const std::string& key, const std::string& name)
+{
+    if (!teamTable_.set(section, key, name))
+        return Outcome::refused("The entry \"" + key + "\" of [" + section + "] is no longer in " + configFile_ +
+                                    ": the file was changed meanwhile.",
+                                configFile_);
+    return Outcome::success();
+}
+
+Outcome Session::saveTeamTable(const LoadSettings& settings, const Progress& progress)
+{
+    try {
+        teamTable_.save(configFile_);
+    } catch (const FileError& error) {
+        return Outcome::failed(error.what(), configFile_);
+    }
+    return reloadSeason(settings, progress);
+}
+
+} // namespace rota
