@@ -1,5 +1,6 @@
 #include "season/schedulecsv.h"
 
+#include "platform/textlines.h"
 #include "tests/support/testsupport.h"
 
 #include <functional>
@@ -117,16 +118,7 @@ TEST(ScheduleCsv, ReadsEveryRowOfTheSampleFiles)
         const char* last;
     } cases[] = {{"1915schedule.csv", 1848, "04/10/15", "10/07/15"}, {"2020schedule.csv", 900, "07/23/20", "09/27/20"}};
     for (const auto& c : cases) {
-        const std::string text = test::readFile(test::sampleFile(c.name));
-        std::vector<std::string> lines;
-        for (std::size_t start = 0; start < text.size();) {
-            std::size_t end = std::min(text.find('\n', start), text.size());
-            std::string line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            lines.push_back(line);
-            start = end + 1;
-        }
+        const std::vector<std::string> lines = splitLines(test::readFile(test::sampleFile(c.name)));
         ASSERT_TRUE(isScheduleCsvHeader(lines.at(0))) << c.name;
         const ScheduleCsvColumns columns = scheduleCsvColumns(lines[0]);
         std::vector<ScheduleCsvGame> games;
