@@ -5,14 +5,20 @@
 #include "platform/fileio.h"
 #include "platform/inifile.h"
 #include "platform/textlines.h"
+#include "schedule/schreader.h"
 #include "schedule/schwriter.h"
+#include "season/schedulecsv.h"
 #include "season/seasonloader.h"
+#include "tools/bgame/eventfile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace rota::fuzz {
 
@@ -50,6 +56,45 @@ std::string trimmed(const std::string& text)
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The lines of `bytes` split at line feeds only, so that a carriage return
+// or a zero byte stays inside a row.
+std::vector<std::string_view> feedLines(std::string_view bytes)
+{
+    std::vector<std::string_view> out;
+    for (std::size_t start = 0; start <= bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        out.push_back(bytes.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// True when `date` is MM/DD/YY with a month 01-12 and a day 01-31.
+bool isCaptionDate(const std::string& date)
+{
+    if (date.size() != 8 || date[2] != '/' || date[5] != '/')
+        return false;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7})
+        if (!isDigit(date[i]))
+            return false;
+    const int month = (date[0] - '0') * 10 + (date[1] - '0');
+    const int day = (date[3] - '0') * 10 + (date[4] - '0');
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+std::string csvQuoted(const std::string& field)
+{
+    std::string out = "\"";
+    for (char c : field)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
 }
 
 } // namespace
@@ -178,6 +223,81 @@ void entry(const std::uint8_t* data, std::size_t size)
         check(editor.entryValue == value || value.find('\0') != std::string::npos, "the new value reads back");
     }
     check(editor.lines().size() == 3, "Set never adds or removes lines");
+}
+
+void csv(const std::uint8_t* data, std::size_t size)
+{
+    const auto lines = feedLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    std::vector<std::string> fields;
+    for (std::string_view line : lines) {
+        if (!splitCsvRecord(line, fields))
+            continue;
+        std::string joined;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            joined += (i ? "," : "") + csvQuoted(fields[i]);
+        std::vector<std::string> again;
+        check(splitCsvRecord(joined, again) && again == fields, "quoted fields split back the same");
+    }
+
+    ScheduleCsvColumns columns;
+    try {
+        columns = scheduleCsvColumns(lines[0]);
+    } catch (const DataError&) {
+        return;
+    }
+    check(columns.fieldCount > std::max({columns.date, columns.visitor, columns.visitorLeague, columns.home,
+                                         columns.homeLeague}),
+          "every column a game needs is in the header");
+    check(columns.visitorLeague > columns.visitor && columns.homeLeague > columns.home,
+          "each League column follows its team column");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        try {
+            const ScheduleCsvGame game = readScheduleCsvRow(lines[i], columns, i);
+            check(isCaptionDate(game.date), "a row that reads has an MM/DD/YY date");
+        } catch (const DataError& e) {
+            const std::string prefix = "line " + std::to_string(i + 1) + ": ";
+            check(std::string_view(e.what()).substr(0, prefix.size()) == prefix, "a message names its line");
+        }
+    }
+}
+
+void sch(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::vector<ScheduleGame> games;
+    try {
+        games = decodeScheduleFile(bytes);
+    } catch (const ScheduleFormatError& e) {
+        check(e.offset() <= size, "the offset named lies within the file");
+        return;
+    }
+    std::vector<GameRow> rows;
+    for (const ScheduleGame& game : games)
+        rows.push_back(GameRow{game.date, game.visitor, game.home, game.doubleheader ? kDoubleheaderMark : ""});
+    check(scheduleLimitProblems(rows).empty(), "what decodes fits the format");
+    check(buildScheduleFile(rows) == bytes, "what decodes is written again to the same bytes");
+    const std::string table = formatScheduleTable(games);
+    std::size_t lineEnds = 0;
+    for (char c : table)
+        lineEnds += c == '\n';
+    check(lineEnds >= games.size() + 2, "the table has a line per game, a header and a count");
+}
+
+void eventfile(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    for (const bgame::EventGame& game : bgame::parseEventFile(text)) {
+        const int key = bgame::monthDayKey(game);
+        check(key >= 0 && key <= 9999, "a month-day key has four digits at most");
+        const std::string line = bgame::gameLine(game);
+        check(line.size() > 120, "a game line is longer than 120 characters");
+        check(line[15] == '"' && line[24] == '"', "the date stands at columns 17-24");
+        std::size_t commas = 0;
+        for (std::size_t i = 0; i < line.size(); ++i)
+            if (line[i] == ',' && ++commas == 7)
+                check(i + 1 < line.size() && line[i + 1] == '"', "the seventh comma comes before the visitors");
+        check(commas == 14, "a game line has 15 fields");
+    }
 }
 
 } // namespace rota::fuzz

@@ -23,4 +23,17 @@ void ini(const std::uint8_t* data, std::size_t size);
 // The team table editor's line split and "Set".
 void entry(const std::uint8_t* data, std::size_t size);
 
+// A schedule CSV file: the first line is the header row, the others game
+// rows. Only DataError is thrown; a row that reads gives an MM/DD/YY date;
+// every record that splits splits again the same after quoting its fields.
+void csv(const std::uint8_t* data, std::size_t size);
+
+// A .sch file: only ScheduleFormatError is thrown, and what decodes is
+// written again to the same bytes.
+void sch(const std::uint8_t* data, std::size_t size);
+
+// An event file through the box-score stand-in: every game line has the
+// layout the batch file relies on.
+void eventfile(const std::uint8_t* data, std::size_t size);
+
 } // namespace rota::fuzz

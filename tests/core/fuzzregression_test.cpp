@@ -32,3 +32,6 @@ TEST(FuzzInputs, Season) { runAll("season", rota::fuzz::season); }
 TEST(FuzzInputs, Lines) { runAll("lines", rota::fuzz::lines); }
 TEST(FuzzInputs, Ini) { runAll("ini", rota::fuzz::ini); }
 TEST(FuzzInputs, Entry) { runAll("entry", rota::fuzz::entry); }
+TEST(FuzzInputs, Csv) { runAll("csv", rota::fuzz::csv); }
+TEST(FuzzInputs, Sch) { runAll("sch", rota::fuzz::sch); }
+TEST(FuzzInputs, EventFile) { runAll("eventfile", rota::fuzz::eventfile); }

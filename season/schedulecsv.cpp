@@ -1,0 +1,175 @@
+#include "season/schedulecsv.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace rota {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view withoutByteOrderMark(std::string_view line)
+{
+    if (line.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        line.remove_prefix(kByteOrderMark.size());
+    return line;
+}
+
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// True when header field `field`, blanks around it ignored, is `name`
+// (given in lower case) in any ASCII case.
+bool isColumn(std::string_view field, std::string_view name)
+{
+    while (!field.empty() && (field.front() == ' ' || field.front() == '\t'))
+        field.remove_prefix(1);
+    while (!field.empty() && (field.back() == ' ' || field.back() == '\t'))
+        field.remove_suffix(1);
+    if (field.size() != name.size())
+        return false;
+    for (std::size_t i = 0; i < field.size(); ++i)
+        if (lower(field[i]) != name[i])
+            return false;
+    return true;
+}
+
+[[noreturn]] void failAt(std::size_t lineIndex, const std::string& cause)
+{
+    throw DataError("line " + std::to_string(lineIndex + 1) + ": " + cause);
+}
+
+std::optional<std::size_t> findColumn(const std::vector<std::string>& names, std::string_view name)
+{
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (isColumn(names[i], name))
+            return i;
+    return std::nullopt;
+}
+
+// The League column after team column `team`, before any other team column.
+std::optional<std::size_t> leagueAfter(const std::vector<std::string>& names, std::size_t team)
+{
+    for (std::size_t i = team + 1; i < names.size(); ++i) {
+        if (isColumn(names[i], "league"))
+            return i;
+        if (isColumn(names[i], "visitor") || isColumn(names[i], "home"))
+            break;
+    }
+    return std::nullopt;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int twoDigits(const std::string& text, std::size_t at)
+{
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+} // namespace
+
+bool splitCsvRecord(std::string_view line, std::vector<std::string>& fields)
+{
+    fields.clear();
+    std::string field;
+    std::size_t i = 0;
+    for (;;) {
+        if (i < line.size() && line[i] == '"') {
+            ++i;
+            for (;;) {
+                if (i == line.size())
+                    return false;
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field += line[i++];
+            }
+        }
+        // Unquoted text, or anything between a closing quote and the comma,
+        // is kept as it stands.
+        const std::size_t comma = line.find(',', i);
+        const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
+        field.append(line.substr(i, end - i));
+        fields.push_back(std::move(field));
+        field.clear();
+        if (comma == std::string_view::npos)
+            return true;
+        i = comma + 1;
+    }
+}
+
+bool isScheduleCsvHeader(std::string_view firstLine)
+{
+    std::vector<std::string> names;
+    if (!splitCsvRecord(withoutByteOrderMark(firstLine), names) || names.size() < 4)
+        return false;
+    return isColumn(names[0], "date") && isColumn(names[1], "num") && isColumn(names[2], "day") &&
+           isColumn(names[3], "visitor");
+}
+
+ScheduleCsvColumns scheduleCsvColumns(std::string_view headerLine)
+{
+    std::vector<std::string> names;
+    if (!splitCsvRecord(withoutByteOrderMark(headerLine), names))
+        failAt(0, "the header row has a quote that is never closed");
+    auto require = [](std::optional<std::size_t> column, const std::string& what) {
+        if (!column)
+            failAt(0, "the header row has no " + what);
+        return *column;
+    };
+    ScheduleCsvColumns columns;
+    columns.date = require(findColumn(names, "date"), "\"Date\" column");
+    columns.visitor = require(findColumn(names, "visitor"), "\"Visitor\" column");
+    columns.visitorLeague = require(leagueAfter(names, columns.visitor), "\"League\" column after \"Visitor\"");
+    columns.home = require(findColumn(names, "home"), "\"Home\" column");
+    columns.homeLeague = require(leagueAfter(names, columns.home), "\"League\" column after \"Home\"");
+    columns.fieldCount = names.size();
+    return columns;
+}
+
+ScheduleCsvGame readScheduleCsvRow(std::string_view line, const ScheduleCsvColumns& columns, std::size_t lineIndex)
+{
+    std::vector<std::string> fields;
+    if (!splitCsvRecord(line, fields))
+        failAt(lineIndex, "a quote is never closed");
+    std::size_t needed = columns.fieldCount;
+    for (std::size_t column :
+         {columns.date, columns.visitor, columns.visitorLeague, columns.home, columns.homeLeague})
+        needed = std::max(needed, column + 1);
+    if (fields.size() < needed)
+        failAt(lineIndex, "the row has " + std::to_string(fields.size()) + " fields; the header names " +
+                              std::to_string(needed));
+
+    const std::string& date = fields[columns.date];
+    bool digits = date.size() == 8;
+    for (std::size_t i = 0; digits && i < date.size(); ++i)
+        digits = isDigit(date[i]);
+    if (!digits)
+        failAt(lineIndex, "the date \"" + date + "\" is not 8 digits (YYYYMMDD)");
+    const int month = twoDigits(date, 4);
+    const int day = twoDigits(date, 6);
+    if (month < 1 || month > 12 || day < 1 || day > 31)
+        failAt(lineIndex, "the date \"" + date + "\" has no such month or day");
+
+    ScheduleCsvGame game;
+    game.date = date.substr(4, 2) + "/" + date.substr(6, 2) + "/" + date.substr(2, 2);
+    game.visitorCode = fields[columns.visitor];
+    game.visitorLeague = fields[columns.visitorLeague];
+    game.homeCode = fields[columns.home];
+    game.homeLeague = fields[columns.homeLeague];
+    return game;
+}
+
+} // namespace rota
