@@ -88,6 +88,21 @@ std::string missingDataFileMessage(const std::string& dataFileName, const std::s
 
 namespace {
 
+// True when the data file at `path` holds a game: the box-score tool writes
+// a line of more than 120 characters for each. A run that found no event
+// files still leaves a data file, made empty by the batch's redirections.
+bool holdsGames(const std::string& path)
+{
+    try {
+        const TextLines lines(readFileBytes(path));
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (lines[i].size() > 120)
+                return true;
+    } catch (const FileError&) {
+    }
+    return false;
+}
+
 // Moves an earlier run's data file out of the way for the length of a run,
 // and back when the run made no new one.
 class EarlierDataFile {
@@ -107,7 +122,7 @@ public:
         if (!setAside_)
             return;
         std::error_code error;
-        if (std::filesystem::exists(path_, error))
+        if (holdsGames(path_))
             std::filesystem::remove(aside_, error);
         else
             std::filesystem::rename(aside_, path_, error);
@@ -131,7 +146,7 @@ bool compileSeason(const std::string& programDir, const CompileInput& input, std
     saveLines(batchPath, composeBatch(settings));
     EarlierDataFile earlier(dataPath);
     runBatchFile(batchPath, programDir, diagnostics);
-    return pathExists(dataPath);
+    return holdsGames(dataPath);
 }
 
 } // namespace rota

@@ -54,7 +54,7 @@ std::string missingDataFileMessage(const std::string& dataFileName, const std::s
 // Composes the batch for `input`, saves it as "rotadata.bat" in
 // `programDir`, runs it there (the interpreter's complaints go to
 // `diagnostics`) and returns true when the run made the data file in
-// `programDir`. A data file of an earlier run is set aside while the batch
+// `programDir` and it holds games. A data file of an earlier run is set aside while the batch
 // runs, so it cannot pass for a new one, and put back when the run makes
 // none. Throws FileError when the batch cannot be saved or the old file
 // cannot be set aside, and std::invalid_argument as compileInputProblem

@@ -1,5 +1,7 @@
 #include "season/schedulecsv.h"
 
+#include "common/ascii.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -16,11 +18,6 @@ std::string_view withoutByteOrderMark(std::string_view line)
     return line;
 }
 
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // True when header field `field`, blanks around it ignored, is `name`
 // (given in lower case) in any ASCII case.
 bool isColumn(std::string_view field, std::string_view name)
@@ -29,17 +26,12 @@ bool isColumn(std::string_view field, std::string_view name)
         field.remove_prefix(1);
     while (!field.empty() && (field.back() == ' ' || field.back() == '\t'))
         field.remove_suffix(1);
-    if (field.size() != name.size())
-        return false;
-    for (std::size_t i = 0; i < field.size(); ++i)
-        if (lower(field[i]) != name[i])
-            return false;
-    return true;
+    return equalsIgnoringCase(field, name);
 }
 
 [[noreturn]] void failAt(std::size_t lineIndex, const std::string& cause)
 {
-    throw DataError("line " + std::to_string(lineIndex + 1) + ": " + cause);
+    throw DataError(lineIndex, cause);
 }
 
 std::optional<std::size_t> findColumn(const std::vector<std::string>& names, std::string_view name)

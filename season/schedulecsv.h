@@ -8,7 +8,7 @@
 // the columns a game needs are found by their names in the header row.
 #pragma once
 
-#include "season/reader.h"
+#include "season/dataerror.h"
 
 #include <cstddef>
 #include <string>

@@ -2,6 +2,28 @@
 
 namespace rota {
 
+void ScheduleDataReader::readLine(ReadContext& ctx)
+{
+    if (ctx.lineIndex == 0 && isScheduleCsvHeader(ctx.line)) {
+        csvColumns_ = scheduleCsvColumns(ctx.line);
+        ctx.moveToNextLine();
+    }
+    if (csvColumns_)
+        readCsvRow(ctx);
+    else
+        HeadedOrStandardReader::readLine(ctx);
+}
+
+void ScheduleDataReader::readCsvRow(ReadContext& ctx)
+{
+    ScheduleCsvGame row = readScheduleCsvRow(ctx.line, *csvColumns_, ctx.lineIndex);
+    if (ctx.seasonYear.empty())
+        ctx.seasonYear = row.date.substr(6, 2);
+    ctx.game = {std::move(row.date), std::move(row.visitorCode), std::move(row.homeCode), std::move(row.visitorLeague),
+                std::move(row.homeLeague)};
+    ctx.applyLeagueOption();
+}
+
 void ScheduleDataReader::readStandardLine(ReadContext& ctx)
 {
     GameLine& g = ctx.game;

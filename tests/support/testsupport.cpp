@@ -49,6 +49,11 @@ std::string sampleFile(const std::string& name)
     return std::string(ROTA_SAMPLE_DIR) + "/" + name;
 }
 
+std::string dataFile(const std::string& name)
+{
+    return std::string(ROTA_TEST_DATA_DIR) + "/" + name;
+}
+
 std::string bgamePath()
 {
     return ROTA_BGAME_PATH;

@@ -28,6 +28,10 @@ std::string readFile(const std::string& path);
 // A real Retrosheet file from the repository's sample folder (tests/data/retrosheet).
 std::string sampleFile(const std::string& name);
 
+// A file of the repository's test data folder (tests/data), such as
+// "expected/rota.ini".
+std::string dataFile(const std::string& name);
+
 // The built box-score stand-in.
 std::string bgamePath();
 

@@ -1,15 +1,11 @@
-// The "Rota.ini" panel: picking entries, "Set", "OK" and "Cancel", and a
-// game-log season made into a ".sch" file without leaving the window.
+// The "Rota.ini" panel, used with the keyboard as with the mouse: choosing
+// entries, "Set", "OK" saving by key into the file as it is now, "Cancel".
 #include "tests/window/windowsupport.h"
 
-#include "schedule/schwriter.h"
-
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QtTest>
-
-#include <filesystem>
 
 namespace {
 
@@ -18,28 +14,38 @@ std::string logLine(const std::string& date, const std::string& vis, const std::
     return "\"" + date + "\",0,\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,3,2,54,\"D\",\"\",\"\"\r\n";
 }
 
-void click(TForm1& form, int row)
-{
-    form.ListBox3Click(form.ListBox3->model()->index(row, 0));
-}
-
-void setName(TForm1& form, int row, const QString& name)
-{
-    click(form, row);
-    form.Edit3->setText(name);
-    form.Button4Click();
-}
-
-// A game-log season of BOS and NYA opened with no rota.ini: the panel shows
-// "[Schedule Data]", "BOS AL=" and "NYA AL=".
+// A game-log season of BOS and NYA, opened with `ini` as rota.ini.
 struct Opened : WindowFixture {
-    Opened()
+    explicit Opened(const std::string& ini)
     {
+        writeFile("rota.ini", ini);
         writeFile("season.txt", logLine("20050403", "BOS", "NYA") + logLine("20050404", "NYA", "BOS"));
         chooseDataType(1);
-        form->show();
+        window->show();
         openSeason(file("season.txt"));
     }
+
+    QListView* list() const { return control<QListView>("ListBox3"); }
+    QLineEdit* nameBox() const { return control<QLineEdit>("Edit3"); }
+
+    // Moves to line `row` of the list with the arrow keys.
+    void moveTo(int row)
+    {
+        list()->setFocus();
+        list()->setCurrentIndex(list()->model()->index(0, 0));
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(list(), Qt::Key_Down);
+    }
+
+    void setName(int row, const QString& name)
+    {
+        moveTo(row);
+        nameBox()->selectAll();
+        QTest::keyClicks(nameBox(), name);
+        click("Button4");
+    }
+
+    QString line(int row) const { return list()->model()->index(row, 0).data().toString(); }
 };
 
 } // namespace
@@ -47,128 +53,63 @@ struct Opened : WindowFixture {
 class TeamPanelTest : public QObject {
     Q_OBJECT
 private slots:
-    void clickAndSetEditOneLineInPlace();
-    void cancelLeavesTheFile();
-    void okSavesAndReloads();
-    void failedSaveKeepsThePanelAndTheFile();
-    void gameLogSeasonToScheduleFileInTheWindow();
+    void keyboardChoiceAndSetEditTheEntryShown();
+    void okSavesByKeyIntoTheFileAsItIsNow();
+    void storedNamesAreNeverCutShort();
+    void closedPanelTakesNoFocusAndCancelKeepsTheFile();
 };
 
-void TeamPanelTest::clickAndSetEditOneLineInPlace()
+void TeamPanelTest::keyboardChoiceAndSetEditTheEntryShown()
 {
-    Opened w;
-    QCOMPARE(w.form->width(), 568);
-    const QRect rect = w.form->ListBox3->visualRect(w.form->ListBox3->model()->index(1, 0));
-    QTest::mouseClick(w.form->ListBox3->viewport(), Qt::LeftButton, {}, rect.center()); // a real click
-    QCOMPARE(w.form->Label9->text(), QStringLiteral("BOS AL="));
-    QCOMPARE(w.form->Edit3->text(), QString());
-    QTest::keyClicks(w.form->Edit3, QStringLiteral("Boston Red"));
-    w.form->Button4Click();
-    QCOMPARE(w.form->teamTable().lines()[1], std::string("BOS AL=Boston")); // six characters at most
+    Opened w("");
+    QCOMPARE(w.window->width(), 568);
+    QCOMPARE(w.line(0), QStringLiteral("[Schedule Data]"));
 
-    // A section header selects nothing: the key and value stay, Set does nothing.
-    click(*w.form, 0);
-    QCOMPARE(w.form->Label9->text(), QStringLiteral("BOS AL="));
-    w.form->Button4Click();
-    QCOMPARE(w.form->teamTable().lines()[0], std::string("[Schedule Data]"));
-
-    // A value holding "=" is kept whole.
-    setName(*w.form, 2, QStringLiteral("X=Y"));
-    click(*w.form, 1);
-    click(*w.form, 2);
-    QCOMPARE(w.form->Edit3->text(), QStringLiteral("X=Y"));
+    w.moveTo(2);
+    QCOMPARE(w.control<QLabel>("Label9")->text(), QStringLiteral("NYA AL="));
+    w.setName(1, QStringLiteral("Sox"));
+    QCOMPARE(w.line(1), QStringLiteral("BOS AL=Sox"));
+    QCOMPARE(w.line(2), QStringLiteral("NYA AL="));
+    // A header line is no entry: the label and box keep the last one.
+    w.moveTo(0);
+    QCOMPARE(w.control<QLabel>("Label9")->text(), QStringLiteral("BOS AL="));
 }
 
-void TeamPanelTest::cancelLeavesTheFile()
+void TeamPanelTest::okSavesByKeyIntoTheFileAsItIsNow()
 {
-    Opened w;
-    const std::string before = w.readFile("rota.ini");
-    setName(*w.form, 1, QStringLiteral("Sox"));
-    w.form->Button6Click();
-    QCOMPARE(w.readFile("rota.ini"), before);
-    QCOMPARE(w.form->width(), 326);
-    QCOMPARE(w.form->pos().x(), w.form->savedLeft);
+    Opened w("");
+    w.setName(1, QStringLiteral("Sox"));
+    w.setName(2, QStringLiteral("Yanks"));
+    // Another program adds an entry while the panel is open.
+    w.writeFile("rota.ini", w.readFile("rota.ini") + "DET AL=Tigers\r\n");
+    w.click("Button5");
+
+    QCOMPARE(w.readFile("rota.ini"), std::string("[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=Yanks\r\nDET AL=Tigers\r\n"));
+    QCOMPARE(w.window->width(), 326);
+    QCOMPARE(w.rows(), (QStringList{"04/03/05|05Sox|05Yanks|", "04/04/05|05Yanks|05Sox|"}));
+    QVERIFY(w.enabled("Button2"));
 }
 
-void TeamPanelTest::okSavesAndReloads()
+void TeamPanelTest::storedNamesAreNeverCutShort()
 {
-    Opened w;
-    setName(*w.form, 1, QStringLiteral("Sox"));
-    const int dialogs = w.prompts.dialogFolders.size();
-    w.form->Button5Click(); // NYA still has no name: the panel opens again
-    QCOMPARE(w.prompts.dialogFolders.size(), dialogs);
-    QCOMPARE(w.form->width(), 568);
-    QCOMPARE(w.form->ListBox3->model()->index(1, 0).data().toString(), QStringLiteral("BOS AL=Sox"));
-    QCOMPARE(rowTexts(*w.form).first(), QStringLiteral("04/03/05|05Sox|05|"));
-
-    // "Set" right after the reload replaces the line remembered from before.
-    w.form->Edit3->setText(QStringLiteral("Boston"));
-    w.form->Button4Click();
-    QCOMPARE(w.form->teamTable().lines()[1], std::string("BOS AL=Boston"));
-    setName(*w.form, 2, QStringLiteral("Yanks"));
-    w.form->Button5Click();
-    QCOMPARE(w.readFile("rota.ini"), std::string("[Schedule Data]\r\nBOS AL=Boston\r\nNYA AL=Yanks\r\n"));
-    QCOMPARE(w.form->width(), 326);
-    QCOMPARE(w.form->reopenFlag, 0);
-    QCOMPARE(rowTexts(*w.form), (QStringList{"04/03/05|05Boston|05Yanks|", "04/04/05|05Yanks|05Boston|"}));
+    const std::string ini = "[Schedule Data]\r\nBOS AL=Boston=1\r\nNYA AL=\r\n";
+    Opened w(ini);
+    w.moveTo(1);
+    QCOMPARE(w.nameBox()->text(), QStringLiteral("Boston=1"));
+    w.click("Button4"); // "Set" without typing
+    w.click("Button5");
+    QCOMPARE(w.readFile("rota.ini"), ini);
 }
 
-void TeamPanelTest::failedSaveKeepsThePanelAndTheFile()
+void TeamPanelTest::closedPanelTakesNoFocusAndCancelKeepsTheFile()
 {
-    Opened w;
-    const std::string before = w.readFile("rota.ini");
-    setName(*w.form, 1, QStringLiteral("Sox"));
-    rota::test::setReadOnly(w.file("rota.ini"), true);
-    w.form->Button5Click();
-    QCOMPARE(w.prompts.errors.size(), 1);
-    QVERIFY(w.prompts.errors[0].contains(QStringLiteral("rota.ini")));
-    QCOMPARE(w.form->width(), 568);
-    QCOMPARE(w.readFile("rota.ini"), before);
-}
-
-void TeamPanelTest::gameLogSeasonToScheduleFileInTheWindow()
-{
-    WindowFixture w;
-    rota::test::TempDir data;
-    std::filesystem::copy_file(rota::test::sampleFile("GL1915.TXT"), data.file("GL1915.TXT"));
-    w.chooseDataType(1);
-    w.form->show();
-    w.openSeason(data.file("GL1915.TXT"));
-
-    // Every missing name through the panel: the code and the league.
-    int named = 0;
-    for (std::size_t i = 0; i < w.form->teamTable().lines().size(); ++i) {
-        const std::string line = w.form->teamTable().lines()[i];
-        if (line.size() > 1 && line.back() == '=') {
-            setName(*w.form, static_cast<int>(i), QString::fromStdString(line.substr(0, 3) + line.substr(4, 2)));
-            ++named;
-        }
-    }
-    QCOMPARE(named, 16); // AL and NL teams; the Federal League is left out
-    w.form->Button5Click();
-    QCOMPARE(w.form->width(), 326);
-
-    w.form->Edit1->setText(QStringLiteral("GL15"));
-    w.form->Button2Click();
-    QVERIFY(w.prompts.messages.isEmpty());
-    const std::string sch = rota::test::readFile(data.file("GL15.sch"));
-    std::string written;
-    for (std::size_t r = 1; r < sch.size() / rota::kRecordLength; ++r)
-        for (std::size_t k = 0; k < rota::kSlotsPerDay; ++k) {
-            const std::string slot = sch.substr(r * rota::kRecordLength + 10 + k * rota::kSlotLength, rota::kSlotLength);
-            if (slot != std::string(rota::kSlotLength, ' '))
-                written += slot;
-        }
-    std::string expected;
-    for (const auto& row : w.form->seasonModel().list().rows())
-        expected += rota::gameSlot(row);
-    QCOMPARE(written, expected);
-
-    // The saved file gives the same names when the season is read again.
-    const QStringList before = rowTexts(*w.form);
-    w.openSeason(data.file("GL1915.TXT"));
-    QCOMPARE(rowTexts(*w.form), before);
-    QCOMPARE(w.form->width(), 326);
+    Opened w("");
+    w.setName(1, QStringLiteral("Sox"));
+    w.click("Button6");
+    QCOMPARE(w.readFile("rota.ini"), std::string("[Schedule Data]\r\nBOS AL=\r\nNYA AL=\r\n"));
+    // Hidden, so that Tab does not stop on them while they are out of sight.
+    for (const char* name : {"ListBox3", "Edit3", "Button4", "Button5", "Button6"})
+        QVERIFY2(!w.control<QWidget>(name)->isVisible(), name);
 }
 
 QTEST_MAIN(TeamPanelTest)

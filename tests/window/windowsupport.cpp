@@ -1,20 +1,17 @@
 #include "tests/window/windowsupport.h"
 
-#include <QDir>
-#include <QPushButton>
+#include "app/widgets.h"
 
-WindowFixture::WindowFixture() : previousFolder_(QDir::currentPath())
+#include <QAbstractButton>
+#include <QAbstractItemView>
+
+WindowFixture::WindowFixture()
+    : session(std::make_unique<rota::Session>(home.path())),
+      window(std::make_unique<MainWindow>(*session, prompts, nullptr, &batchOutput))
 {
-    QDir::setCurrent(QString::fromLocal8Bit(home.path().c_str()));
-    form = std::make_unique<TForm1>(prompts);
-    form->setBatchOutput(batchOutput);
 }
 
-WindowFixture::~WindowFixture()
-{
-    form.reset();
-    QDir::setCurrent(previousFolder_);
-}
+WindowFixture::~WindowFixture() = default;
 
 void WindowFixture::writeFile(const std::string& name, const std::string& bytes) const
 {
@@ -28,29 +25,29 @@ std::string WindowFixture::readFile(const std::string& name) const
 
 void WindowFixture::chooseDataType(int index)
 {
-    form->RadioGroup2->clickItem(index);
+    control<RadioGroup>("RadioGroup2")->clickItem(index);
 }
 
 void WindowFixture::openSeason(const std::string& path)
 {
     prompts.files.push_back(QString::fromLocal8Bit(path.c_str()));
-    form->Button1Click();
+    click("Button1");
 }
 
-std::string scheduleLine(const std::string& yyyymmdd, const std::string& vis, const std::string& home)
+void WindowFixture::click(const char* buttonName)
 {
-    return "\"" + yyyymmdd + "\",\"0\",\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"";
+    control<QAbstractButton>(buttonName)->click();
 }
 
-QStringList rowTexts(const TForm1& form)
+QStringList WindowFixture::rows() const
 {
-    QStringList rows;
-    const auto& model = form.seasonModel();
-    for (int r = 0; r < model.rowCount(); ++r) {
+    QStringList texts;
+    const QAbstractItemModel* model = control<QAbstractItemView>("ListView1")->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < 4; ++c)
-            cells << model.data(model.index(r, c), Qt::DisplayRole).toString();
-        rows << cells.join(QLatin1Char('|'));
+            cells << model->data(model->index(r, c)).toString();
+        texts << cells.join(QLatin1Char('|'));
     }
-    return rows;
+    return texts;
 }

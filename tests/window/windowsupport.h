@@ -1,27 +1,28 @@
-// Window tests: prompts answered without a person, and a main window
-// running in its own program folder.
+// Window tests: prompts answered without a person, and a main window over a
+// session whose program folder is a fresh temporary folder.
 #pragma once
 
+#include "app/mainwindow.h"
 #include "app/prompts.h"
-#include "app/rotaHome.h"
-#include "platform/fileio.h"
+#include "session/session.h"
 #include "tests/support/testsupport.h"
 
 #include <QStringList>
+#include <QWidget>
 
 #include <deque>
 #include <memory>
 #include <sstream>
 
 // Records every message and answers the open dialog from a queue (an empty
-// answer is a cancel).
+// queue is a cancel).
 class TestPrompts : public Prompts {
 public:
     void message(QWidget*, const QString& text) override { messages.append(text); }
     void error(QWidget*, const QString& text) override { errors.append(text); }
-    QString openFileName(QWidget*, const QString& folder) override
+    QString openFileName(QWidget*, const QString&, const QStringList& filters) override
     {
-        dialogFolders.append(folder);
+        offeredFilters = filters;
         if (files.empty())
             return {};
         QString next = files.front();
@@ -31,12 +32,10 @@ public:
 
     QStringList messages;
     QStringList errors;
-    QStringList dialogFolders;
+    QStringList offeredFilters;
     std::deque<QString> files;
 };
 
-// A main window created with a fresh program folder as the current folder
-// (which the window takes as its program folder).
 class WindowFixture {
 public:
     WindowFixture();
@@ -45,24 +44,26 @@ public:
     rota::test::TempDir home;
     TestPrompts prompts;
     std::ostringstream batchOutput;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<rota::Session> session;
+    std::unique_ptr<MainWindow> window;
 
     std::string file(const std::string& name) const { return home.file(name); }
     void writeFile(const std::string& name, const std::string& bytes) const;
     std::string readFile(const std::string& name) const;
 
-    // Chooses data type `index` by clicking it.
+    // The control of that component name.
+    template <typename W>
+    W* control(const char* name) const
+    {
+        return window->findChild<W*>(QString::fromLatin1(name));
+    }
+    bool enabled(const char* name) const { return control<QWidget>(name)->isEnabled(); }
+
+    // Clicks data type `index` of "Retrosheet Data Type".
     void chooseDataType(int index);
-    // Opens `path` with "Open Season" through the dialog.
+    // "Open Season", answering the dialog with `path`.
     void openSeason(const std::string& path);
-
-private:
-    QString previousFolder_;
+    void click(const char* buttonName);
+    // The rows of the season list as "date|vis|home|dh" texts.
+    QStringList rows() const;
 };
-
-// A standard Retrosheet schedule line (no line end) for a game of two AL
-// teams on yyyymmdd.
-std::string scheduleLine(const std::string& yyyymmdd, const std::string& vis, const std::string& home);
-
-// The rows of the season list as "date|vis|home|dh" texts.
-QStringList rowTexts(const TForm1& form);

@@ -1,0 +1,168 @@
+// The main window's workflow: which controls a user can use at each step,
+// the open dialog of each mode, a season written beside its file, and Game
+// Data compiled then opened.
+#include "tests/window/windowsupport.h"
+
+#include "platform/fileio.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kGoodSeason =
+    "\"19150414\",\"0\",\"Wed\",\"BOS\",\"AL\",1,\"PHA\",\"AL\",1,\"d\",\"\",\"\"\r\n"
+    "\"19150415\",\"0\",\"Thu\",\"NYA\",\"AL\",1,\"WS1\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+const char* const kNamedTeams = "[Schedule Data]\r\nBOS AL=Sox\r\nPHA AL=As\r\nNYA AL=Yanks\r\nWS1 AL=Nats\r\n";
+
+// What the user can use: "Compile Data", "Open Season", "Create .SCH", the
+// ".SCH" file name, and whether the league hint shows.
+QString usable(const WindowFixture& w)
+{
+    QString text;
+    for (const char* name : {"Button3", "Button1", "Button2", "Edit1"})
+        text += w.enabled(name) ? QLatin1Char('1') : QLatin1Char('0');
+    return text + (w.control<QLabel>("Label11")->isHidden() ? QStringLiteral(" -") : QStringLiteral(" hint"));
+}
+
+} // namespace
+
+class WorkflowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsFollowTheWork();
+    void dialogOffersTheFilesOfEachMode();
+    void seasonIsWrittenBesideItsFile();
+    void gameDataIsCompiledThenOpened();
+    void everyFieldHasAnAccessibleName();
+};
+
+void WorkflowTest::controlsFollowTheWork()
+{
+    WindowFixture w;
+    w.writeFile("rota.ini", kNamedTeams);
+    w.writeFile("good.txt", kGoodSeason);
+    w.writeFile("bad.txt", std::string(kGoodSeason) + "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        QString expected;
+    };
+    const Step steps[] = {
+        {"start in Game Data", [] {}, "1000 -"},
+        {"choose Schedule Data", [&] { w.chooseDataType(2); }, "0100 hint"},
+        {"open a season", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
+        {"choose Game Logs", [&] { w.chooseDataType(1); }, "0100 hint"},
+        {"choose Schedule Data again", [&] { w.chooseDataType(2); }, "0100 hint"},
+        {"open it again", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
+        {"open a file that fails", [&] { w.openSeason(w.file("bad.txt")); }, "0100 hint"},
+        {"cancel the next dialog", [&] { w.click("Button1"); }, "0100 hint"},
+        {"open a good season", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
+        {"choose Game Data", [&] { w.chooseDataType(0); }, "1000 -"},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        QVERIFY2(usable(w) == step.expected, qPrintable(QString::fromLatin1(step.what) + ": " + usable(w)));
+    }
+    // The failed load said why, naming the line; its rows stayed in sight.
+    QCOMPARE(w.prompts.messages.size(), 1);
+    QVERIFY(w.prompts.messages[0].startsWith(QStringLiteral("Data Error\nline 3:")));
+}
+
+void WorkflowTest::dialogOffersTheFilesOfEachMode()
+{
+    WindowFixture w;
+    const std::string names[] = {"GL1915.TXT", "gl1915.txt", "2024schedule.csv", "2020.Txt", "notes.doc"};
+    for (const std::string& name : names)
+        w.writeFile(name, "");
+    const auto listed = [&](const QString& filter) {
+        const QString patterns = filter.section(QLatin1Char('('), 1).chopped(1);
+        return QDir(QString::fromStdString(w.home.path()))
+            .entryList(patterns.split(QLatin1Char(' ')), QDir::Files, QDir::Name)
+            .join(QLatin1Char(' '));
+    };
+
+    // "Select Year" opens a season in any mode.
+    QTest::mouseClick(w.control<QLabel>("Label5"), Qt::LeftButton);
+    QCOMPARE(w.prompts.offeredFilters.size(), 2);
+    QCOMPARE(listed(w.prompts.offeredFilters[0]), QStringLiteral("2020.Txt GL1915.TXT gl1915.txt"));
+
+    w.chooseDataType(2);
+    w.click("Button1");
+    QCOMPARE(listed(w.prompts.offeredFilters[0]),
+             QStringLiteral("2020.Txt 2024schedule.csv GL1915.TXT gl1915.txt"));
+    QCOMPARE(listed(w.prompts.offeredFilters[1]).split(QLatin1Char(' ')).size(), 5);
+}
+
+void WorkflowTest::seasonIsWrittenBesideItsFile()
+{
+    WindowFixture w;
+    fs::create_directory(w.file("seasons"));
+    fs::copy_file(rota::test::sampleFile("1915SKED.TXT"), w.file("seasons/1915SKED.TXT"));
+    fs::copy_file(rota::test::dataFile("expected/rota.ini"), w.file("rota.ini"));
+    w.chooseDataType(2);
+    w.openSeason(w.file("seasons/1915SKED.TXT"));
+    w.control<QLineEdit>("Edit1")->setText(QStringLiteral("sked15"));
+    w.click("Button2");
+
+    QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join(QLatin1Char('\n'))));
+    QVERIFY(w.readFile("seasons/sked15.sch") == rota::test::readFile(rota::test::dataFile("expected/1915SKED-ALNL.sch")));
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("PVX Rota Schedule"));
+    QVERIFY(w.enabled("Button2"));
+}
+
+void WorkflowTest::gameDataIsCompiledThenOpened()
+{
+    WindowFixture w;
+    fs::create_directory(w.file("data"));
+    for (const char* name : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
+        fs::copy_file(rota::test::sampleFile(name), w.file(std::string("data/") + name));
+    fs::copy_file(rota::test::bgamePath(), w.file("bgame"));
+    w.writeFile("season.txt", "an earlier season\r\n");
+
+    w.control<QSpinBox>("CSpinEdit1")->setValue(2020);
+    QCOMPARE(w.control<QSpinBox>("CSpinEdit1")->value(), 2020);
+    w.control<QLineEdit>("Edit2")->setText(QStringLiteral("season"));
+    w.click("Button3");
+    QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join(QLatin1Char('\n'))));
+    QVERIFY(w.enabled("Button1") && !w.enabled("Button3"));
+
+    w.openSeason(w.file("season.txt"));
+    QCOMPARE(w.rows().size(), 59); // every game of both teams' event files
+
+    // A second compile finds no event files left: it says so, and the data
+    // file of the first stays as it was.
+    const std::string compiled = w.readFile("season.txt");
+    w.click("Button3");
+    QCOMPARE(w.prompts.messages.size(), 1);
+    QVERIFY(w.prompts.messages[0].contains(QStringLiteral("season.txt")));
+    QVERIFY(w.readFile("season.txt") == compiled);
+}
+
+void WorkflowTest::everyFieldHasAnAccessibleName()
+{
+    WindowFixture w;
+    QAccessible::setActive(true);
+    for (QWidget* field : w.window->findChildren<QWidget*>()) {
+        const bool needsName = qobject_cast<QLineEdit*>(field) || qobject_cast<QAbstractSpinBox*>(field) ||
+                               qobject_cast<QAbstractItemView*>(field) ||
+                               field->inherits("QProgressBar");
+        if (!needsName || field->parent() != w.window.get())
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+        QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), qPrintable(field->objectName()));
+    }
+}
+
+QTEST_MAIN(WorkflowTest)
+#include "workflow_test.moc"
