@@ -1,0 +1,455 @@
+#include "cli/rotasch.h"
+
+#include "common/ascii.h"
+#include "common/vocabulary.h"
+#include "platform/environment.h"
+#include "platform/fileio.h"
+#include "schedule/schreader.h"
+#include "season/filekind.h"
+#include "session/session.h"
+#include "version.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace rota::cli {
+
+namespace {
+
+struct ConvertOptions {
+    std::vector<std::string> files;
+    std::string type;
+    std::string league = "ALNL";
+    std::string config;
+    std::string out;
+    int year = 0;
+    bool allowMissing = false;
+    bool quiet = false;
+};
+
+struct CompileOptions {
+    std::string eventFolder;
+    int year = 0;
+    std::string from = "0401";
+    std::string to = "1030";
+    std::string out;
+    std::string bgame;
+    bool convert = false;
+};
+
+// A message meant for a message box, on one line: "Data Error\nline 3: x"
+// becomes "Data Error: line 3: x", and a list after a blank line is joined
+// with "; ".
+std::string oneLine(const std::string& message)
+{
+    std::string text;
+    std::istringstream lines(message);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        if (line.empty())
+            continue;
+        text += count == 0 ? "" : count == 1 ? ": " : "; ";
+        text += line;
+        ++count;
+    }
+    return text;
+}
+
+// The first bytes of a file, enough to tell its kind.
+std::string headOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string head(4096, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return head;
+}
+
+// Writes the name of every file to stderr after the first second of a long
+// run on a terminal: "[3/120] GL1950.TXT".
+class ProgressLine {
+public:
+    ProgressLine(const Console& console, std::size_t total, bool quiet)
+        : console_(console), total_(total), show_(console.terminal && !quiet && total > 1),
+          start_(std::chrono::steady_clock::now())
+    {
+    }
+    ~ProgressLine()
+    {
+        if (shown_)
+            console_.err << "\r\033[K" << std::flush;
+    }
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
+
+    void at(std::size_t done, const std::string& file)
+    {
+        if (!show_ || std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1))
+            return;
+        console_.err << "\r\033[K[" << done << "/" << total_ << "] " << file << std::flush;
+        shown_ = true;
+    }
+
+    // Clears the line so that a message can stand on its own line.
+    void clear()
+    {
+        if (shown_)
+            console_.err << "\r\033[K";
+    }
+
+private:
+    const Console& console_;
+    std::size_t total_;
+    bool show_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point start_;
+};
+
+class Converter {
+public:
+    Converter(const ConvertOptions& options, const Console& console) : options_(options), console_(console) {}
+
+    int run()
+    {
+        const auto league = leagueOptionNamed(options_.league);
+        std::optional<DataType> type;
+        if (!options_.type.empty())
+            type = dataTypeNamed(options_.type);
+        if (!league || (!options_.type.empty() && !type))
+            return usage("--league takes A, N, F or ALNL, and --type schedule, gamelogs or gamedata");
+        const bool outIsFile = !options_.out.empty() && endsWithSch(options_.out);
+        if (outIsFile && options_.files.size() > 1)
+            return usage("--out names one .sch file, but " + std::to_string(options_.files.size()) +
+                         " files were given: give a folder instead");
+
+        std::vector<std::string> outputs;
+        if (!planOutputs(outIsFile, outputs))
+            return kSomethingFailed;
+
+        Session session(defaultProgramFolder());
+        if (!options_.config.empty()) {
+            session.setConfigFile(options_.config);
+        } else {
+            // The program folder is made on first use, as the window's is.
+            std::error_code error;
+            fs::create_directories(session.programFolder(), error);
+        }
+
+        bool allDone = true;
+        ProgressLine progress(console_, options_.files.size(), options_.quiet);
+        for (std::size_t i = 0; i < options_.files.size(); ++i) {
+            progress.at(i, options_.files[i]);
+            std::string problem = convertOne(session, options_.files[i], outputs[i], *league, type);
+            if (!problem.empty()) {
+                progress.clear();
+                console_.err << "rotasch: " << options_.files[i] << ": " << problem << "\n";
+                allDone = false;
+            }
+        }
+        return allDone ? kAllDone : kSomethingFailed;
+    }
+
+private:
+    static bool endsWithSch(const std::string& path)
+    {
+        return path.size() > 4 && equalsIgnoringCase(std::string_view(path).substr(path.size() - 4), ".sch");
+    }
+
+    int usage(const std::string& message)
+    {
+        console_.err << "rotasch convert: " << message << "\n";
+        return kUsageError;
+    }
+
+    // Where each input's ".sch" goes; refuses names the game cannot read and
+    // two inputs that would write the same file, before anything is written.
+    bool planOutputs(bool outIsFile, std::vector<std::string>& outputs)
+    {
+        std::map<std::string, std::string> inputOf;
+        bool ok = true;
+        for (const std::string& file : options_.files) {
+            fs::path output;
+            if (outIsFile) {
+                output = options_.out;
+            } else {
+                const std::string stem = fs::path(file).stem().string().substr(0, 8);
+                const fs::path folder = options_.out.empty() ? fs::path(file).parent_path() : fs::path(options_.out);
+                output = folder / (stem + ".sch");
+            }
+            const std::string name = output.stem().string();
+            if (const std::string problem = scheduleNameProblem(name); !problem.empty()) {
+                console_.err << "rotasch: " << output.string() << ": " << problem
+                             << " The game reads names of up to 8 characters.\n";
+                ok = false;
+            }
+            const std::string key = upperCase(fs::absolute(output).lexically_normal().string());
+            if (auto [at, added] = inputOf.try_emplace(key, file); !added) {
+                console_.err << "rotasch: " << at->second << " and " << file << " would both write "
+                             << output.string() << ": convert them one at a time, or give --out\n";
+                ok = false;
+            }
+            outputs.push_back(output.string());
+        }
+        if (!ok)
+            return false;
+        if (!options_.out.empty() && !outIsFile) {
+            std::error_code error;
+            fs::create_directories(options_.out, error);
+            if (error) {
+                console_.err << "rotasch: cannot make the folder " << options_.out << ": " << error.message() << "\n";
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Converts one file; returns what went wrong, or "".
+    std::string convertOne(Session& session, const std::string& file, const std::string& output, LeagueOption league,
+                           std::optional<DataType> type)
+    {
+        const SeasonFileKind kind = recogniseSeasonFile(headOf(file));
+        if (!type)
+            type = kind.dataType;
+        if (!type) {
+            if (!fs::is_regular_file(file))
+                return "no such file";
+            return "cannot tell what kind of Retrosheet file this is: " + kind.reason +
+                   ". Say it with --type schedule, gamelogs or gamedata";
+        }
+        int year = options_.year;
+        if (year == 0)
+            year = yearInFileName(fs::path(file).filename().string()).value_or(0);
+        if (year == 0 && kind.needsYear)
+            return "the file's layout carries no year, and its name has none: give it with --year YYYY";
+
+        session.chooseDataType(*type);
+        Outcome outcome = session.openSeason(file, {league, year == 0 ? 1900 : year});
+        if (!outcome.done())
+            return oneLine(outcome.message);
+        if (!session.missingTeams().empty() && !options_.allowMissing) {
+            std::string keys;
+            for (const std::string& key : session.missingTeams())
+                keys += (keys.empty() ? "" : ", ") + key;
+            return std::to_string(session.missingTeams().size()) + " teams have no name in [" +
+                   configSectionName(*type) + "] of " + session.configFile() + ": " + keys +
+                   ". Name them there (or in the window's panel), or give --allow-missing";
+        }
+        outcome = session.writeScheduleTo(output);
+        if (!outcome.done())
+            return oneLine(outcome.message);
+        if (!options_.quiet)
+            console_.out << file << " -> " << output << " (" << session.games().size() << " games)\n";
+        return {};
+    }
+
+    static std::string configSectionName(DataType type)
+    {
+        return type == DataType::GameData ? "Game Data" : "Schedule Data";
+    }
+
+    const ConvertOptions& options_;
+    const Console& console_;
+};
+
+// A folder of our own under the system's temporary folder, removed with
+// everything in it when the object goes.
+class StagingFolder {
+public:
+    StagingFolder()
+    {
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ = fs::temp_directory_path() / ("rotasch-" + std::to_string(random()));
+            if (fs::create_directory(path_))
+                return;
+        }
+        throw FileError("Cannot make a staging folder in " + fs::temp_directory_path().string());
+    }
+    ~StagingFolder()
+    {
+        std::error_code error;
+        fs::remove_all(path_, error);
+    }
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// True for the files of season `year` that the batch file uses: event files
+// (YYYY*.EVA, YYYY*.EVN), roster files (*YYYY.ROS) and the team file TEAMYYYY.
+bool isSeasonFile(const std::string& name, int year)
+{
+    const std::string upper = upperCase(name);
+    const std::string y = std::to_string(year);
+    const auto ends = [&](const std::string& tail) {
+        return upper.size() >= tail.size() && upper.compare(upper.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    if (upper.rfind(y, 0) == 0 && (ends(".EVA") || ends(".EVN")))
+        return true;
+    return ends(y + ".ROS") || upper == "TEAM" + y;
+}
+
+std::string findBoxScoreTool(const std::string& given)
+{
+    if (!given.empty())
+        return given;
+    for (const std::string& folder : {defaultProgramFolder(), executableFolder()}) {
+        const fs::path tool = fs::path(folder) / boxScoreToolName();
+        if (!folder.empty() && fs::is_regular_file(tool))
+            return tool.string();
+    }
+    return {};
+}
+
+int compile(const CompileOptions& options, ConvertOptions convertOptions, const Console& console)
+{
+    const auto fail = [&](const std::string& message) {
+        console.err << "rotasch: " << message << "\n";
+        return kSomethingFailed;
+    };
+    const auto league = leagueOptionNamed(convertOptions.league);
+    if (!league)
+        return console.err << "rotasch compile: --league takes A, N, F or ALNL\n", kUsageError;
+    for (const std::string* date : {&options.from, &options.to})
+        if (date->size() != 4 || !allDigits(*date))
+            return console.err << "rotasch compile: --from and --to take MMDD, such as 0401\n", kUsageError;
+    const std::string out = options.out.empty() ? std::to_string(options.year) + ".txt" : options.out;
+    const std::string tool = findBoxScoreTool(options.bgame);
+    if (tool.empty() || !fs::is_regular_file(tool))
+        return fail("the box-score tool " + std::string(boxScoreToolName()) + " is not in " + defaultProgramFolder() +
+                    (tool.empty() ? std::string() : " (" + tool + " is no file)") +
+                    ": put Retrosheet's tool there, or name it with --bgame");
+    if (!fs::is_directory(options.eventFolder))
+        return fail(options.eventFolder + ": no such folder");
+
+    try {
+        // The batch file deletes the files it stages: it only ever runs on copies.
+        StagingFolder staging;
+        fs::create_directory(staging.path() / "data");
+        int copied = 0;
+        for (const auto& entry : fs::directory_iterator(options.eventFolder)) {
+            const std::string name = entry.path().filename().string();
+            if (entry.is_regular_file() && isSeasonFile(name, options.year)) {
+                fs::copy_file(entry.path(), staging.path() / "data" / name);
+                ++copied;
+            }
+        }
+        if (copied == 0)
+            return fail(options.eventFolder + ": holds no event, roster or team files of " +
+                        std::to_string(options.year));
+        fs::copy_file(tool, staging.path() / boxScoreToolName());
+        fs::permissions(staging.path() / boxScoreToolName(), fs::perms::owner_all, fs::perm_options::add);
+
+        Session session(staging.path().string());
+        CompileInput input;
+        input.dataFileName = "season";
+        input.startDate = options.from.substr(0, 2) + "/" + options.from.substr(2, 2);
+        input.endDate = options.to.substr(0, 2) + "/" + options.to.substr(2, 2);
+        input.year = options.year;
+        input.league = *league;
+        std::ostringstream batchComplaints;
+        const Outcome outcome = session.compileData(input, batchComplaints);
+        if (!outcome.done()) {
+            console.err << batchComplaints.str();
+            return fail(oneLine(outcome.message));
+        }
+        writeFileAtomically(out, readFileBytes((staging.path() / "season.txt").string()));
+    } catch (const std::exception& error) {
+        return fail(error.what());
+    }
+    if (!convertOptions.quiet)
+        console.out << options.eventFolder << " -> " << out << "\n";
+    if (!options.convert)
+        return kAllDone;
+    convertOptions.files = {out};
+    convertOptions.type = "gamedata";
+    return Converter(convertOptions, console).run();
+}
+
+int show(const std::string& file, const Console& console)
+{
+    try {
+        console.out << formatScheduleTable(decodeScheduleFile(readFileBytes(file)));
+    } catch (const std::exception& error) {
+        console.err << "rotasch: " << file << ": " << error.what() << "\n";
+        return kSomethingFailed;
+    }
+    return kAllDone;
+}
+
+void addConvertOptions(CLI::App& command, ConvertOptions& options, bool withType)
+{
+    if (withType)
+        command.add_option("--type", options.type, "schedule, gamelogs or gamedata (default: told by the content)");
+    command.add_option("--league", options.league, "A, N, F or ALNL: the games kept")->capture_default_str();
+    command.add_option("--config", options.config,
+                       "the rota.ini whose team names are used (default: rota.ini in the program folder, " +
+                           defaultProgramFolder() + ")");
+    command.add_flag("--allow-missing", options.allowMissing, "write seasons whose teams have no name yet");
+    command.add_flag("--quiet", options.quiet, "print only errors");
+}
+
+} // namespace
+
+int run(const std::vector<std::string>& args, Console console)
+{
+    CLI::App app("Writes PVX schedule files (.sch) from Retrosheet's data. The program folder is " +
+                     defaultProgramFolder() + " (ROTA_HOME chooses another).",
+                 "rotasch");
+    app.set_version_flag("--version", ROTA_VERSION);
+    app.require_subcommand(1);
+
+    ConvertOptions convertOptions;
+    CLI::App* convert = app.add_subcommand("convert", "write the .sch file of each Retrosheet file");
+    convert->add_option("FILE", convertOptions.files, "schedule, game-log or compiled game-data files")->required();
+    addConvertOptions(*convert, convertOptions, true);
+    convert->add_option("--year", convertOptions.year, "season year, for files that carry none (default: from the file name)");
+    convert->add_option("--out", convertOptions.out,
+                        "a .sch file (one input), or a folder (default: beside each input, named after it)");
+
+    CompileOptions compileOptions;
+    ConvertOptions compileConvertOptions;
+    CLI::App* compileCommand =
+        app.add_subcommand("compile", "compile a season's event files into a data file, as Compile Data does");
+    compileCommand->add_option("EVENT_FOLDER", compileOptions.eventFolder, "folder of the event, roster and team files")
+        ->required();
+    compileCommand->add_option("--year", compileOptions.year, "the season")->required()->check(CLI::Range(1870, 2100));
+    compileCommand->add_option("--from", compileOptions.from, "first day, MMDD")->capture_default_str();
+    compileCommand->add_option("--to", compileOptions.to, "last day, MMDD")->capture_default_str();
+    compileCommand->add_option("--out", compileOptions.out, "the data file (default: YYYY.txt here)");
+    compileCommand->add_option("--bgame", compileOptions.bgame, "the box-score tool (default: the program folder's)");
+    compileCommand->add_flag("--convert", compileOptions.convert, "go on to write the .sch file beside the data file");
+    addConvertOptions(*compileCommand, compileConvertOptions, false);
+
+    std::string showFile;
+    CLI::App* showCommand = app.add_subcommand("show", "print a .sch file as a table, or say where it is malformed");
+    showCommand->add_option("FILE", showFile, "a .sch file")->required();
+
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        app.parse(reversed);
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error, console.out, console.err);
+        return status == 0 ? kAllDone : kUsageError;
+    }
+    if (convert->parsed())
+        return Converter(convertOptions, console).run();
+    if (compileCommand->parsed())
+        return compile(compileOptions, compileConvertOptions, console);
+    return show(showFile, console);
+}
+
+} // namespace rota::cli
