@@ -3,6 +3,8 @@
 #include "common/ascii.h"
 #include "season/reader.h"
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 
@@ -42,6 +44,47 @@ std::string gameKey(const GameLine& game)
 
 } // namespace
 
+namespace {
+
+// True when one of the eight bytes of `word` is below 0x20.
+constexpr bool holdsControlByte(std::uint64_t word)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highs = 0x8080808080808080ULL;
+    return ((word - ones * 0x20) & ~word & highs) != 0;
+}
+
+bool isAllowedControl(unsigned char byte)
+{
+    return byte == '\t' || byte == '\f' || byte == 0x1a;
+}
+
+// The first byte of `line` that no text file holds, or npos.
+std::size_t firstForbiddenByte(std::string_view line)
+{
+    const auto forbidden = [&](std::size_t c) {
+        const auto byte = static_cast<unsigned char>(line[c]);
+        return byte < 0x20 && !isAllowedControl(byte);
+    };
+    std::size_t c = 0;
+    // Eight bytes at a time; a word that holds a control byte is looked at
+    // byte by byte.
+    for (; c + 8 <= line.size(); c += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, line.data() + c, 8);
+        if (holdsControlByte(word))
+            for (std::size_t b = c; b < c + 8; ++b)
+                if (forbidden(b))
+                    return b;
+    }
+    for (; c < line.size(); ++c)
+        if (forbidden(c))
+            return c;
+    return std::string_view::npos;
+}
+
+} // namespace
+
 void checkTextFile(const TextLines& lines)
 {
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -49,12 +92,9 @@ void checkTextFile(const TextLines& lines)
         if (line.size() > kLongestLine)
             throw DataError(i, "the line is " + std::to_string(line.size()) +
                                    " characters long, far too long for a Retrosheet file");
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            const auto byte = static_cast<unsigned char>(line[c]);
-            if (byte < 0x20 && byte != '\t' && byte != '\f' && byte != 0x1a)
-                throw DataError(i, "column " + std::to_string(c + 1) + " holds the control character " +
-                                       std::to_string(byte) + ": this is not a text file");
-        }
+        if (const std::size_t c = firstForbiddenByte(line); c != std::string_view::npos)
+            throw DataError(i, "column " + std::to_string(c + 1) + " holds the control character " +
+                                   std::to_string(static_cast<unsigned char>(line[c])) + ": this is not a text file");
     }
 }
 
