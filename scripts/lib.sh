@@ -17,7 +17,7 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libcli11-dev)
 
 # Configures the build folder given with extra CMake options.
 configure() {
