@@ -1,5 +1,7 @@
 #include "compile/compiledata.h"
 
+#include "common/ascii.h"
+
 #include "platform/batchrunner.h"
 #include "platform/fileio.h"
 #include "platform/shortpath.h"
@@ -24,7 +26,7 @@ bool keyConverts(const std::string& key)
     if (i == key.size())
         return false;
     for (; i < key.size(); ++i)
-        if (key[i] < '0' || key[i] > '9')
+        if (!isAsciiDigit(key[i]))
             return false;
     return true;
 }
@@ -32,9 +34,7 @@ bool keyConverts(const std::string& key)
 bool isSafeDataFileName(const std::string& name)
 {
     for (char c : name) {
-        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-                        c == '-';
-        if (!ok)
+        if (!isAsciiAlnum(c) && c != '_' && c != '-')
             return false;
     }
     return true;

@@ -82,16 +82,6 @@ std::string gameSlot(const GameRow& row)
     return slot;
 }
 
-int schedulePercent(std::size_t i, std::size_t n)
-{
-    return static_cast<int>(static_cast<double>(i) / static_cast<double>(n) * 100.0);
-}
-
-int scheduleProgressPosition(std::size_t i, std::size_t n)
-{
-    return static_cast<int>(static_cast<double>(i) / static_cast<double>(n) * 10000.0);
-}
-
 std::string buildScheduleFile(const std::vector<GameRow>& rows,
                               const std::function<void(std::size_t, std::size_t)>& progress)
 {

@@ -36,10 +36,6 @@ std::string gameSlot(const GameRow& row);
 std::string buildScheduleFile(const std::vector<GameRow>& rows,
                               const std::function<void(std::size_t i, std::size_t n)>& progress = {});
 
-// The percentage and progress-bar position shown after game i of n.
-int schedulePercent(std::size_t i, std::size_t n);
-int scheduleProgressPosition(std::size_t i, std::size_t n);
-
 // The message shown for a list that does not fit, naming each problem.
 std::string scheduleLimitMessage(const std::vector<std::string>& problems);
 
