@@ -3,12 +3,13 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap appPixmap()
+QPixmap appPixmap(int size)
 {
-    QPixmap pixmap(32, 32);
+    QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     QPolygonF diamond({QPointF(16, 2), QPointF(30, 16), QPointF(16, 30), QPointF(2, 16)});
     p.setPen(QPen(QColor(0x6b, 0x45, 0x1f), 1.5));
     p.setBrush(QColor(0x2e, 0x8b, 0x3a));

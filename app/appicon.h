@@ -4,6 +4,6 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The 32 x 32 picture: a ball on a diamond.
-QPixmap appPixmap();
+// The picture, `size` pixels square (drawn for 32): a ball on a diamond.
+QPixmap appPixmap(int size = 32);
 QIcon appIcon();

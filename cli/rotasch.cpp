@@ -306,7 +306,10 @@ std::string findBoxScoreTool(const std::string& given)
 {
     if (!given.empty())
         return given;
-    for (const std::string& folder : {defaultProgramFolder(), executableFolder()}) {
+    // The program folder's tool, else one installed beside rotasch or in the
+    // package's own library folder.
+    const std::string installed = (fs::path(executableFolder()) / ".." / "lib" / "rotaschedule").string();
+    for (const std::string& folder : {defaultProgramFolder(), executableFolder(), installed}) {
         const fs::path tool = fs::path(folder) / boxScoreToolName();
         if (!folder.empty() && fs::is_regular_file(tool))
             return tool.string();
