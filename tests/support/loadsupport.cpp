@@ -4,35 +4,31 @@
 
 namespace rota::test {
 
-Loaded loadFile(const std::string& path, int dataType, int league, int year, const std::string& ini)
+Loaded loadFile(const std::string& path, DataType dataType, LeagueOption league, const std::string& ini, int year)
 {
-    TempDir dir;
+    TempDir home;
     if (!ini.empty())
-        writeFile(dir.file("rota.ini"), ini);
-    SeasonLoader loader;
-    TeamNameLookup lookup(dir.file("rota.ini"));
+        writeFile(home.file("rota.ini"), ini);
+    Session session(home.path());
+    session.chooseDataType(dataType);
     Loaded out;
-    loader.begin();
-    loader.clear(out.list);
-    loader.readFile(path);
-    try {
-        loader.readGames({dataType, league, year}, out.list, lookup);
-        SeasonLoader::finish(out.list);
-    } catch (const DataError& e) {
-        out.error = e.what();
-    }
-    out.keys = loader.gameKeys();
-    out.state = loader.state;
-    if (pathExists(dir.file("rota.ini")))
-        out.ini = readFile(dir.file("rota.ini"));
+    out.outcome = session.openSeason(path, {league, year});
+    out.state = session.state();
+    out.rows = session.games().rows();
+    out.missingTeams = session.missingTeams();
+    if (pathExists(home.file("rota.ini")))
+        out.ini = readFile(home.file("rota.ini"));
+    out.written = session.writeScheduleTo(home.file("out.sch"));
+    if (pathExists(home.file("out.sch")))
+        out.sch = readFile(home.file("out.sch"));
     return out;
 }
 
-Loaded loadText(const std::string& text, int dataType, int league, int year, const std::string& ini)
+Loaded loadText(const std::string& text, DataType dataType, LeagueOption league, const std::string& ini, int year)
 {
     TempDir dir;
     writeFile(dir.file("season.txt"), text);
-    return loadFile(dir.file("season.txt"), dataType, league, year, ini);
+    return loadFile(dir.file("season.txt"), dataType, league, ini, year);
 }
 
 } // namespace rota::test

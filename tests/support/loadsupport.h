@@ -1,7 +1,8 @@
-// Loads a season text with the real readers, for the reader tests.
+// Loads a season through a session whose program folder is a fresh
+// temporary folder, and writes what it loaded as a ".sch" file there.
 #pragma once
 
-#include "season/seasonloader.h"
+#include "session/session.h"
 #include "tests/support/testsupport.h"
 
 #include <string>
@@ -10,20 +11,22 @@
 namespace rota::test {
 
 struct Loaded {
-    SeasonList list;
-    std::vector<std::string> keys;
-    LineState state;
-    std::string error; // what() of a DataError, "" when the load finished
-    std::string ini;   // rota.ini afterwards ("" when not made)
+    Outcome outcome;    // of Session::openSeason
+    SessionState state; // after it
+    std::vector<GameRow> rows;
+    std::vector<std::string> missingTeams;
+    std::string ini; // rota.ini afterwards, "" when there is none
+    Outcome written; // of Session::writeScheduleTo
+    std::string sch; // the bytes written, "" when none were
 };
 
-// Loads `text` as data type `dataType` with league option `league` and the
-// year spin at `year`; `ini` is the configuration file's text beforehand.
-Loaded loadText(const std::string& text, int dataType, int league = LeagueALNL, int year = 1900,
-                const std::string& ini = "");
+// Loads the file at `path` as `dataType` with a rota.ini holding `ini`
+// (none when empty); `year` is the year chosen for the headed layouts.
+Loaded loadFile(const std::string& path, DataType dataType, LeagueOption league = LeagueOption::AlNl,
+                const std::string& ini = "", int year = 1900);
 
-// Loads a file as it stands on disk (same as loadText otherwise).
-Loaded loadFile(const std::string& path, int dataType, int league = LeagueALNL, int year = 1900,
-                const std::string& ini = "");
+// Loads `text` as a season file named "season.txt".
+Loaded loadText(const std::string& text, DataType dataType, LeagueOption league = LeagueOption::AlNl,
+                const std::string& ini = "", int year = 1900);
 
 } // namespace rota::test
