@@ -1,0 +1,198 @@
+// Loading small season texts of every layout through the session: the rows
+// it shows, and how it refuses files it cannot read.
+#include "tests/support/loadsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace rota;
+using namespace std::string_literals;
+using test::loadText;
+using DT = DataType;
+using LO = LeagueOption;
+
+namespace {
+
+const std::string kNames = "[Schedule Data]\nBOS AL=BosA\nNYA AL=NyaA\nNYN NL=NynN\nPHI NL=PhiN\nCHF FL=ChfF\n"
+                           "[Game Data]\nBOS=Bos\nNYA=Nya\n";
+
+// A schedule line of the standard layout; `number` is the visitor's game number.
+std::string sched(const std::string& date, const std::string& vis, const std::string& home,
+                  const std::string& number = "1")
+{
+    return "\"" + date + "\",\"0\",\"Sun\",\"" + vis.substr(0, 3) + "\",\"" + vis.substr(4) + "\"," + number + ",\"" +
+           home.substr(0, 3) + "\",\"" + home.substr(4) + "\",1,\"d\",\"\",\"\"\r\n";
+}
+
+std::string gameLog(const std::string& date, const std::string& vis, const std::string& home,
+                    const std::string& number = "\"0\"")
+{
+    return "\"" + date + "\"," + number + ",\"Sun\",\"" + vis.substr(0, 3) + "\",\"" + vis.substr(4) + "\",12,\"" +
+           home.substr(0, 3) + "\",\"" + home.substr(4) + "\",12,3,2,54,\"D\",\"\",\"\",\"\",\"BAL10\"\n";
+}
+
+// A line of the box-score tool's output, padded to `length`.
+std::string gameData(const std::string& date, const std::string& vis, const std::string& home, std::size_t length = 130,
+                     const std::string& id = "NYA202007310")
+{
+    std::string line =
+        "\"" + id + "\",\"" + date + "\",0,\"Fri\",\"7:05\",\"nt\",\"NYC21\",\"" + vis + "\",\"" + home + "\",";
+    line.resize(length, 'x');
+    return line + "\n";
+}
+
+const std::string kCsvHeader = "Date,Num,Day,Visitor,League,Game,Home,League,Game,Day/Night,Postponed,Makeup\n";
+
+std::string poked(std::string text, std::size_t at, char byte)
+{
+    text[at] = byte;
+    return text;
+}
+
+// One line per row: date, Vis and Home texts, and "DH" for a doubleheader.
+std::string summary(const std::vector<GameRow>& rows)
+{
+    std::string out;
+    for (const GameRow& row : rows)
+        out += row.date + " " + row.vis + " " + row.home + (row.dh.empty() ? "" : " DH") + "\n";
+    return out;
+}
+
+} // namespace
+
+TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
+{
+    const std::string leagues = sched("20050403", "BOS AL", "NYN NL") + sched("20050404", "CHF FL", "PHI NL") +
+                                sched("20050405", "NYN NL", "PHI NL");
+    const struct {
+        const char* name;
+        DT type;
+        LO league;
+        int year;
+        std::string text;
+        const char* rows;
+    } cases[] = {
+        {"schedule, end-of-file mark", DT::ScheduleData, LO::AlNl, 1900, sched("20050403", "BOS AL", "NYA AL") + "\x1a",
+         "04/03/05 05BosA 05NyaA\n"},
+        {"visitor's game number moves the home team", DT::ScheduleData, LO::AlNl, 1900,
+         sched("20050404", "BOS AL", "NYN NL", "123") + sched("20050403", "BOS AL", "NYA AL", "12"),
+         "04/03/05 05BosA 05NyaA\n04/04/05 05BosA 05NynN\n"},
+        {"adjacent repeats fold, a distant one does not", DT::ScheduleData, LO::AlNl, 1900,
+         sched("20050403", "BOS AL", "NYA AL") + sched("20050403", "BOS AL", "NYA AL") +
+             sched("20050403", "BOS AL", "NYA AL") + sched("20050403", "NYN NL", "PHI NL") +
+             sched("20050403", "BOS AL", "NYA AL"),
+         "04/03/05 05BosA 05NyaA DH\n04/03/05 05NynN 05PhiN\n04/03/05 05BosA 05NyaA\n"},
+        {"headed schedule", DT::ScheduleData, LO::AlNl, 1967,
+         "\"Date\",\"Visitor\",\"Home\",\"League\",\"Notes\"\n\"04/14\",\"NYN\",\"PHI\",\"N\",\"padding\"\n"
+         "\"04/13(1)\",\"BOS\",\"NYA\",\"A\",\"\"\n\"04/13(2)\",\"BOS\",\"NYA\",\"A\",\"\"\n",
+         "04/13/67 67BosA 67NyaA DH\n04/14/67 67NynN 67PhiN\n"},
+        {"quoted CSV, a distant repeat folds", DT::ScheduleData, LO::AlNl, 1900,
+         kCsvHeader + "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"Rain, later\",\"\"\n" +
+             "\"20050403\",\"0\",\"Sun\",\"NYN\",\"NL\",1,\"PHI\",\"NL\",1,\"N\",\"\",\"\"\n" +
+             "\"20050403\",\"2\",\"Sun\",\"BOS\",\"AL\",2,\"NYA\",\"AL\",2,\"N\",\"\",\"\"\n",
+         "04/03/05 05BosA 05NyaA DH\n04/03/05 05NynN 05PhiN\n"},
+        {"unquoted CSV with a Location column", DT::ScheduleData, LO::AlNl, 1900,
+         "Date,Num,Day,Visitor,League,Game,Home,League,Game,Day/Night,Location,Postponed,Makeup\n"
+         "20240320,0,Wednesday,BOS,AL,1,NYA,AL,1,n,SEO01,,\n",
+         "03/20/24 24BosA 24NyaA\n"},
+        {"league A", DT::ScheduleData, LO::American, 1900, leagues, "04/03/05 05BosA 05NynN\n"},
+        {"league N", DT::ScheduleData, LO::National, 1900, leagues, "04/05/05 05NynN 05PhiN\n"},
+        {"league F", DT::ScheduleData, LO::Federal, 1900, leagues, "04/04/05 05ChfF 05PhiN\n"},
+        {"league AL/NL", DT::ScheduleData, LO::AlNl, 1900, leagues, "04/03/05 05BosA 05NynN\n04/05/05 05NynN 05PhiN\n"},
+        {"game logs, game numbers of any form, lower-case codes", DT::GameLogs, LO::AlNl, 1900,
+         gameLog("20050403", "bos al", "NYA AL") + gameLog("20050404", "NYN NL", "PHI NL", "1") +
+             gameLog("20050404", "NYN NL", "PHI NL", "\"123\""),
+         "04/03/05 05BosA 05NyaA\n04/04/05 05NynN 05PhiN DH\n"},
+        {"headed game logs", DT::GameLogs, LO::National, 2005,
+         "\"Date\",\"Visitor\",\"Home\",\"League\",\"and more heading\"\n"
+         "\"04/13\",\"BOS\",\"NYA\",\"A\",\"more to be long enough\"\n"
+         "\"04/14(1)\",\"NYN\",\"PHI\",\"N\",\"more to be long enough\"\n",
+         "04/14/05 05NynN 05PhiN\n"},
+        {"game data, short lines are no games", DT::GameData, LO::American, 1900,
+         gameData("07/31/20", "BOS", "NYA") + gameData("08/01/20", "NYA", "BOS", 120), "07/31/20 20Bos 20Nya\n"},
+        {"game data, \"67\" moves the date", DT::GameData, LO::AlNl, 1900,
+         gameData("04/10/67", "BOS", "NYA", 130, "NYA6704101") +
+             gameData("04/11/67", "NYA", "BOS", 130, "NYA682007310"),
+         "04/10/67 67Bos 67Nya\n04/11/67 67Nya 67Bos\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::Loaded r = loadText(c.text, c.type, c.league, kNames, c.year);
+        EXPECT_TRUE(r.outcome.done()) << r.outcome.message;
+        EXPECT_EQ(summary(r.rows), c.rows);
+        EXPECT_EQ(r.missingTeams, std::vector<std::string>{});
+        EXPECT_EQ(r.ini, kNames);
+    }
+}
+
+namespace {
+
+struct BadFile {
+    const char* name;
+    DT type;
+    std::string text;
+    std::size_t line;
+    const char* message;
+};
+
+const std::string good = sched("20050403", "BOS AL", "NYA AL");
+const std::string logLine = gameLog("20050403", "BOS AL", "NYA AL");
+const std::string data = gameData("07/31/20", "BOS", "NYA");
+const std::string csvRow = "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"\",\"\"\n";
+
+const BadFile kBadFiles[] = {
+    {"ZeroByteInASchedule", DT::ScheduleData, good + poked(good, 5, '\0') + good, 2,
+     "column 6 holds the control character 0"},
+    {"ZeroByteInGameLogs", DT::GameLogs, logLine + poked(logLine, 0, '\0'), 2,
+     "column 1 holds the control character 0"},
+    {"ZeroByteInGameData", DT::GameData, data + poked(data, 4, '\0'), 2, "column 5 holds the control character 0"},
+    {"ControlCharacter", DT::ScheduleData, good + poked(good, 11, '\x01'), 2,
+     "column 12 holds the control character 1"},
+    {"OverlongLine", DT::GameData, data + std::string(70000, ','), 2, "the line is 70000 characters long"},
+    {"LineEndsBeforeAColumn", DT::ScheduleData, good + good.substr(0, 37), 2, "column 38 is past the end"},
+    {"HeadedNoLineAfterTheHeader", DT::ScheduleData, "\"Date\",\"Visitor\",\"Home\",\"League\"\n", 1,
+     "the file has no line after its header line"},
+    {"GameLogWithoutItsClosingQuote", DT::GameLogs,
+     logLine + "\"20050404\",0,\"Mon\",\"BOS\",\"AL\",12,\"NYA\",\"AL 12 3 2 54 and no closing mark\n", 2,
+     "column 73 is past the end of the line"},
+    {"GameDataWithSixCommas", DT::GameData, data + ",,,,,," + std::string(124, 'z'), 2,
+     "the line has fewer than seven commas"},
+    {"GameLogsOpenedAsGameData", DT::GameData, test::readFile(test::sampleFile("GL1915.TXT")).substr(0, 2000), 1,
+     "the date \"Sat\",\"NE\" is not a date MM/DD/YY"},
+    {"DayOfFourLettersShiftsTheTeamCode", DT::GameLogs,
+     "\"20050403\",0,\"Sund\",\"BOS\",\"AL\",12,\"NYA\",\"AL\",12,3,2,54,\"D\",\"\",\"BAL10\"\n", 1,
+     "the team code \"\"BOS\" is not letters and digits"},
+    {"DateOfNoDigits", DT::ScheduleData, good + "\"2005O403" + good.substr(9), 2, "the date \"O4/03/05\""},
+    {"CSVHeaderWithoutHome", DT::ScheduleData, "Date,Num,Day,Visitor,League,Game,Away,League\n" + csvRow, 1,
+     "the header row has no \"Home\" column"},
+    {"CSVRowOfTooFewFields", DT::ScheduleData, kCsvHeader + csvRow + "\"20050404\",\"0\",\"Mon\",\"BOS\",\"AL\"\n", 3,
+     "the row has 5 fields; the header names 12"},
+    {"CSVDateNotDigits", DT::ScheduleData, kCsvHeader + "2005-04-03,0,Sun,BOS,AL,1,NYA,AL,1,N,,\n", 2,
+     "the date \"2005-04-03\" is not 8 digits"},
+    {"EmptyFile", DT::ScheduleData, "", 0, "No games were read from \"season.txt\""},
+};
+
+void PrintTo(const BadFile& file, std::ostream* out)
+{
+    *out << file.name;
+}
+
+class UnreadableFile : public testing::TestWithParam<BadFile> { };
+
+} // namespace
+
+TEST_P(UnreadableFile, IsRefusedAndKeepsJunkOutOfRotaIni)
+{
+    const BadFile& c = GetParam();
+    const test::Loaded r = loadText(c.text, c.type, LO::AlNl, kNames);
+    EXPECT_FALSE(r.outcome.done());
+    EXPECT_EQ(r.outcome.line, c.line);
+    const std::string prefix = c.line ? "line " + std::to_string(c.line) + ": " : "";
+    EXPECT_NE(r.outcome.message.find(prefix + c.message), std::string::npos) << r.outcome.message;
+    EXPECT_EQ(r.state, SessionState::LoadFailed);
+    EXPECT_EQ(r.written.kind, Outcome::Kind::Refused);
+    EXPECT_TRUE(r.sch.empty());
+    EXPECT_EQ(r.ini, kNames);
+}
+
+INSTANTIATE_TEST_SUITE_P(SeasonLayouts, UnreadableFile, testing::ValuesIn(kBadFiles),
+                         [](const auto& info) { return std::string(info.param.name); });
