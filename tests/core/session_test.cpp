@@ -1,0 +1,137 @@
+// The session's commands in the order a user gives them: which controls each
+// state offers, and when a season may be written.
+#include "platform/fileio.h"
+#include "schedule/schreader.h"
+#include "schedule/schwriter.h"
+#include "tests/support/loadsupport.h"
+
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace rota;
+using State = SessionState;
+
+namespace {
+
+std::string sched(const std::string& date, const std::string& vis, const std::string& home)
+{
+    return "\"" + date + "\",\"0\",\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"\n";
+}
+
+// A session in `home` that has opened `text` as a schedule file in `seasons`.
+Session opened(const test::TempDir& home, const test::TempDir& seasons, const std::string& text)
+{
+    test::writeFile(seasons.file("season.txt"), text);
+    Session session(home.path());
+    session.chooseDataType(DataType::ScheduleData);
+    session.openSeason(seasons.file("season.txt"), {});
+    return session;
+}
+
+} // namespace
+
+TEST(Session, ControlsFollowTheDataTypeAndTheState)
+{
+    // Compile Data, game data settings, Open Season, Create .SCH and the league
+    // hint, in the states Idle, Compiled, Loaded and LoadFailed.
+    const char* gameData[] = {"11000", "01100", "11110", "11101"};
+    const char* others[] = {"00101", "00100", "00110", "00101"};
+    for (DataType type : {DataType::GameData, DataType::GameLogs, DataType::ScheduleData})
+        for (int state = 0; state < 4; ++state) {
+            const ControlStates c = controlStates(type, static_cast<State>(state));
+            const std::string shown{"01"[c.compileData], "01"[c.gameDataSettings], "01"[c.openSeason],
+                                    "01"[c.writeSchedule], "01"[c.leagueHint]};
+            EXPECT_EQ(shown, (type == DataType::GameData ? gameData : others)[state]) << static_cast<int>(type);
+        }
+}
+
+TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
+{
+    test::TempDir home, seasons;
+    Session session = opened(home, seasons, sched("20050404", "BOS", "NYA") + sched("20050403", "CHA", "DET"));
+    ASSERT_EQ(session.state(), State::Loaded);
+    for (const std::string name : {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b"})
+        EXPECT_EQ(session.writeSchedule(name).kind, Outcome::Kind::Refused) << name;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(seasons.path()), {}), 1);
+    EXPECT_EQ(session.changeGameDate(0, "09/30/05"), 1u);
+    ASSERT_TRUE(session.writeSchedule("EIGHTCHR").done());
+    EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("EIGHTCHR.sch"))),
+              (std::vector<ScheduleGame>{{"04/04/05", "05", "05", false}, {"09/30/05", "05", "05", false}}));
+    EXPECT_FALSE(pathExists(home.file("EIGHTCHR.sch")));
+
+    EXPECT_FALSE(session.chooseDataType(DataType::ScheduleData));
+    EXPECT_TRUE(session.chooseDataType(DataType::GameLogs));
+    EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused);
+    EXPECT_FALSE(pathExists(seasons.file("OUT.sch")));
+}
+
+TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
+{
+    std::string fifteen, sixteen;
+    for (char c = 'A'; c <= 'P'; ++c)
+        (c < 'P' ? fifteen : sixteen) += sched("20050403", std::string("V") + c + c, std::string("H") + c + c);
+    sixteen = fifteen + sixteen;
+    const struct {
+        const char* name;
+        std::string text;
+        const char* names;   // rota.ini
+        const char* date;    // an edited date of the first game, if any
+        bool readOnly;       // the season's folder
+        const char* problem; // the message names it; null when the write is done
+    } cases[] = {
+        {"15 games a day", fifteen, "", nullptr, false, nullptr},
+        {"16 games a day", sixteen, "", nullptr, false, "04/03/05: 16 games"},
+        {"team text of 9 characters", fifteen, "[Schedule Data]\nVAA AL=Boston1\n", nullptr, false,
+         "\"05Boston1\": 9 characters"},
+        {"edited date", fifteen, "", "4/3/05", false, "\"4/3/05\": a date must be 8 characters"},
+        {"read-only folder", fifteen, "", nullptr, true, "Error Writing SCH File"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir home, seasons;
+        test::writeFile(home.file("rota.ini"), c.names);
+        Session session = opened(home, seasons, c.text);
+        if (c.date)
+            session.changeGameDate(0, c.date);
+        test::setReadOnly(seasons.path(), c.readOnly);
+        const Outcome written = session.writeSchedule("x");
+        test::setReadOnly(seasons.path(), false);
+        EXPECT_EQ(written.done(), c.problem == nullptr);
+        EXPECT_NE(written.message.find(c.problem ? c.problem : ""), std::string::npos) << written.message;
+        EXPECT_EQ(pathExists(seasons.file("x.sch")), c.problem == nullptr);
+        if (!c.problem) {
+            EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size(), 15u);
+        }
+    }
+    EXPECT_THROW(buildScheduleFile(std::vector<GameRow>(16, {"05/30/84", "a", "b", ""})), std::length_error);
+}
+
+TEST(Session, AFailedLoadNeverBecomesWritable)
+{
+    test::TempDir home, seasons;
+    Session session = opened(home, seasons,
+                             sched("20050405", "BOS", "NYA") + sched("20050403", "CHA", "DET") +
+                                 sched("20050404", "BOS", "NYA").substr(0, 37));
+    EXPECT_EQ(session.games().size(), 2u);
+    EXPECT_EQ(session.games()[0].date, "04/05/05");
+    std::ostringstream out;
+    const std::function<void()> actions[] = {
+        [] {},
+        [&] { session.reloadSeason({}); },
+        [&] { session.saveTeamTable({}); },
+        [&] { session.setTeamName("Schedule Data", "GONE", "x"); },
+        [&] {
+            session.compileData({"a b", "04/01", "10/30", 1900, LeagueOption::AlNl}, out);
+        },
+        [&] { session.chooseDataType(DataType::GameLogs), session.chooseDataType(DataType::ScheduleData); },
+    };
+    for (std::size_t i = 0; i < std::size(actions); ++i) {
+        actions[i]();
+        EXPECT_NE(session.state(), State::Loaded) << i;
+        EXPECT_FALSE(session.controls().writeSchedule) << i;
+        EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused) << i;
+        EXPECT_FALSE(pathExists(seasons.file("OUT.sch"))) << i;
+    }
+}
