@@ -1,0 +1,131 @@
+// Compile Data: the checks of its settings, the batch file it composes, and
+// real runs of that batch over the sample event files.
+#include "compile/compiledata.h"
+#include "platform/fileio.h"
+#include "platform/textlines.h"
+#include "tests/support/loadsupport.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace rota;
+namespace fs = std::filesystem;
+using Kind = Outcome::Kind;
+
+TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
+{
+    const struct {
+        std::string name, start, end;
+        const char* folder; // a subfolder of the program folder's parent, or ""
+        Kind kind;
+        std::string message;
+    } cases[] = {
+        {"", "04/ 1", "10/30", "", Kind::Refused, kNoFileNameMessage},
+        {"a b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"x&del *.*", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"x\r\ndel", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"a|b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"a>b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"a^b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"50%", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"..\\a", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"a/b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"caf\xe9", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
+        {"AL00", "ab/cd", "1 /30", "", Kind::Refused, kBadStartDateMessage},
+        {"AL00", "04/ 1", "10/30", "", Kind::Refused, kBadStartDateMessage},
+        {"AL00", "04/01", "1 /30", "", Kind::Refused, kBadEndDateMessage},
+        {"AL00", "04/0", "10/30", "", Kind::Failed, "shorter than MM/DD"},
+        {"AL00", "04/01", "10/30", "my rota", Kind::Refused, "has a blank or one of the characters"},
+        {"AL00", "04/01", "10/30", "a&b", Kind::Refused, "has a blank or one of the characters"},
+        {"AL00", "04/01", "10/30", "read-only", Kind::Failed, "rotadata.bat"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name + " " + c.start + " " + c.end + " " + c.folder);
+        test::TempDir parent;
+        const std::string home = parent.file(*c.folder ? c.folder : "home");
+        fs::create_directories(home + "/data");
+        if (std::string(c.folder) == "read-only")
+            test::setReadOnly(home, true);
+        Session session(home);
+        std::ostringstream diagnostics;
+        const Outcome outcome = session.compileData({c.name, c.start, c.end, 1900, LeagueOption::AlNl}, diagnostics);
+        EXPECT_EQ(outcome.kind, c.kind);
+        EXPECT_NE(outcome.message.find(c.message), std::string::npos) << outcome.message;
+        EXPECT_FALSE(pathExists(home + "/" + kBatchFileName));
+        EXPECT_EQ(session.state(), SessionState::Idle);
+    }
+    EXPECT_EQ(compileInputProblem({"AL_00-b", " 4/01", "10/30", 1900, LeagueOption::AlNl}), "");
+}
+
+TEST(CompileData, BatchBlocksPerLeague)
+{
+    const std::string american =
+        "cls\r\ncd C:\\S\\data\r\ncopy *.eva data.run\r\ncopy *.ros roster.rrr\r\n"
+        "ren roster.rrr roster.ros\r\nmove team1900 C:\\S\\\r\ncd ..\r\n"
+        "C:\\S\\bgame -y 1900 -s 0401 -e 1030 -dsp C:\\S\\data\\data.run >> C:\\S\\data\\al.txt\r\n"
+        "move team1900 C:\\S\\data\\\r\ncd data\r\ncopy *.txt data.tx1\r\nren data.tx1 AL00.txt\r\n"
+        "move AL00.txt C:\\S\\\r\ndel data.run\r\ndel roster.ros\r\ndel al.txt\r\ndel *.eva\r\n"
+        "del *.ros\r\ndel Team1900\r\ncd .. \r\n";
+    std::string national = american;
+    const std::pair<std::string, std::string> swaps[] = {
+        {"data.run", "data1.run"}, {"al.txt", "nl.txt"}, {"*.eva", "*.evn"}};
+    for (const auto& [from, to] : swaps)
+        for (auto at = national.find(from); at != std::string::npos; at = national.find(from, at + 1))
+            national.replace(at, from.size(), to);
+    const std::string both =
+        "cls\r\ncd C:\\S\\data\r\ncopy *.eva data.run\r\ncopy *.evn data1.run\r\ncopy *.ros roster.rrr\r\n"
+        "ren roster.rrr roster.ros\r\nmove team1900 C:\\S\\\r\ncd ..\r\n"
+        "C:\\S\\bgame -y 1900 -s 0401 -e 1030 -dsp C:\\S\\data\\data.run >> C:\\S\\data\\al.txt\r\n"
+        "C:\\S\\bgame -y 1900 -s 0401 -e 1030 -dsp C:\\S\\data\\data1.run >> C:\\S\\data\\nl.txt\r\n"
+        "move team1900 C:\\S\\data\\\r\ncd data\r\ncopy *.txt data.tx1\r\nren data.tx1 AL00.txt\r\n"
+        "move AL00.txt C:\\S\\\r\ndel data.run\r\ndel data1.run\r\ndel roster.ros\r\ndel al.txt\r\ndel nl.txt\r\n"
+        "del *.eva\r\ndel *.evn\r\ndel *.ros\r\ndel Team1900\r\ncd .. \r\n";
+    const std::pair<LeagueOption, std::string> cases[] = {{LeagueOption::American, american},
+                                                          {LeagueOption::National, national},
+                                                          {LeagueOption::AlNl, both},
+                                                          {LeagueOption::Federal, "cls\r\ncd C:\\S\\data\r\n"}};
+    for (const auto& [league, text] : cases)
+        EXPECT_EQ(joinLinesCrlf(composeBatch({"C:\\S", "1900", "0401", "1030", "AL00.txt", league})), text);
+    EXPECT_EQ(composeBatch({"C:\\", "1900", "0401", "1030", "AL00.txt", LeagueOption::American})[1], "cd C:\\\\data");
+}
+
+TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
+{
+    const std::string compiled = test::readFile(test::dataFile("gamedata2020.txt"));
+    std::string american, national, both;
+    const struct {
+        LeagueOption league;
+        bool events;       // the event files are in the data folder
+        std::string* made; // what the run made; null when it must fail
+    } cases[] = {{LeagueOption::American, true, &american},
+                 {LeagueOption::National, true, &national},
+                 {LeagueOption::AlNl, true, &both},
+                 {LeagueOption::Federal, true, nullptr},
+                 {LeagueOption::AlNl, false, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.league) + 10 * c.events);
+        test::TempDir home;
+        fs::create_directory(home.file("data"));
+        for (const char* name : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
+            if (c.events)
+                fs::copy_file(test::sampleFile(name), home.file("data/") + name);
+        fs::copy_file(test::bgamePath(), home.file("bgame"));
+        test::writeFile(home.file("S20.txt"), "earlier\r\n");
+        Session session(home.path());
+        std::ostringstream diagnostics;
+        const Outcome outcome = session.compileData({"S20", "04/01", "10/30", 2020, c.league}, diagnostics);
+        const std::string data = test::readFile(home.file("S20.txt"));
+        EXPECT_FALSE(pathExists(home.file("S20.txt.previous")));
+        EXPECT_EQ(outcome.done(), c.made != nullptr) << outcome.message << diagnostics.str();
+        EXPECT_EQ(session.state(), c.made ? SessionState::Compiled : SessionState::Idle);
+        if (c.made)
+            *c.made = data;
+        else
+            EXPECT_EQ(data, "earlier\r\n");
+    }
+    EXPECT_NE(american, "");
+    EXPECT_NE(national, "");
+    EXPECT_TRUE(both == compiled);
+    EXPECT_TRUE(american + national == compiled);
+}
