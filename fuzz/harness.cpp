@@ -1,6 +1,6 @@
 #include "fuzz/harness.h"
 
-#include "config/teamlookup.h"
+#include "common/ascii.h"
 #include "config/teamtable.h"
 #include "platform/fileio.h"
 #include "platform/inifile.h"
@@ -9,12 +9,16 @@
 #include "schedule/schwriter.h"
 #include "season/schedulecsv.h"
 #include "season/seasonloader.h"
+#include "session/session.h"
 #include "tools/bgame/eventfile.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -60,33 +64,26 @@ std::string trimmed(const std::string& text)
 
 // The lines of `bytes` split at line feeds only, so that a carriage return
 // or a zero byte stays inside a row.
-std::vector<std::string_view> feedLines(std::string_view bytes)
+std::vector<std::string> feedLines(const std::string& bytes)
 {
-    std::vector<std::string_view> out;
-    for (std::size_t start = 0; start <= bytes.size();) {
-        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
-        out.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-    }
+    std::vector<std::string> out;
+    std::istringstream in(bytes + "\n");
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
     return out;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 // True when `date` is MM/DD/YY with a month 01-12 and a day 01-31.
 bool isCaptionDate(const std::string& date)
 {
-    if (date.size() != 8 || date[2] != '/' || date[5] != '/')
-        return false;
-    for (std::size_t i : {0, 1, 3, 4, 6, 7})
-        if (!isDigit(date[i]))
-            return false;
-    const int month = (date[0] - '0') * 10 + (date[1] - '0');
-    const int day = (date[3] - '0') * 10 + (date[4] - '0');
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+    static const std::regex form("(0[1-9]|1[0-2])/(0[1-9]|[12][0-9]|3[01])/[0-9]{2}");
+    return std::regex_match(date, form);
+}
+
+void put(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string csvQuoted(const std::string& field)
@@ -103,35 +100,31 @@ void season(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
         return;
-    const int dataType = data[0] % 4;         // 3: no reader
-    const int league = (data[0] >> 2) % 6 - 1; // -1 .. 4
-    const int year = 1870 + (data[0] >> 5) * 19;
-    std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
-
-    const std::string iniPath = scratch() + "/rota.ini";
-    std::filesystem::remove(iniPath);
-    SeasonLoader loader;
-    TeamNameLookup lookup(iniPath);
-    SeasonList list;
-    loader.begin();
-    loader.clear(list);
-    loader.readText(std::move(text));
-    try {
-        loader.readGames({dataType, league, year}, list, lookup);
-        SeasonLoader::finish(list);
-    } catch (const DataError&) {
-        // A clear message for the user; the rows read so far stay.
+    const std::string home = scratch(), ini = "[Schedule Data]\r\nBOS AL=Sox\r\n\r\n[Game Data]\r\nBOS=Sox\r\n";
+    put(home + "/rota.ini", ini);
+    put(home + "/season.txt", std::string(reinterpret_cast<const char*>(data + 1), size - 1));
+    Session session(home);
+    session.chooseDataType(static_cast<DataType>(std::min(data[0] & 3, 2)));
+    const Outcome loaded = session.openSeason(
+        home + "/season.txt", {static_cast<LeagueOption>((data[0] >> 2) % 4), 1870 + (data[0] >> 5) * 19});
+    const Outcome written = session.writeScheduleTo(home + "/season.sch");
+    if (!loaded.done()) {
+        check(loaded.kind == Outcome::Kind::Refused || loaded.line >= 1, "a failed load names its line");
+        check(readFileBytes(home + "/rota.ini") == ini, "a failed load leaves rota.ini untouched");
+        check(written.kind == Outcome::Kind::Refused, "a failed load is not written");
+        return;
     }
-    check(list.size() <= loader.gameKeys().size(), "at most one row per key");
-    check(loader.gameKeys().size() <= loader.lineBuffer().size(), "at most one key per line");
-    for (const auto& row : list.rows())
-        check(row.dh.empty() || row.dh == kDoubleheaderMark, "DH is empty or the mark");
-
-    // Whatever was read either fits the schedule file or is refused.
-    if (scheduleLimitProblems(list.rows()).empty()) {
-        const std::string file = buildScheduleFile(list.rows());
-        check(file.size() % kRecordLength == 0, "records of 430 characters");
-    }
+    for (const std::string& key : session.missingTeams())
+        check(allLettersAndDigits(key.substr(0, key.find(' '))), "only codes of letters and digits reach rota.ini");
+    check(written.done() || written.kind == Outcome::Kind::Refused, "a season that does not fit is refused");
+    if (!written.done())
+        return;
+    const std::vector<ScheduleGame> games = decodeScheduleFile(readFileBytes(home + "/season.sch"));
+    const std::vector<GameRow>& rows = session.games().rows();
+    check(games.size() == rows.size(), "every row is written");
+    for (std::size_t i = 0; i < games.size(); ++i)
+        check(games[i] == ScheduleGame{rows[i].date, rows[i].vis, rows[i].home, !rows[i].dh.empty()},
+              "what is written reads back as the rows");
 }
 
 void lines(const std::uint8_t* data, std::size_t size)
@@ -178,10 +171,10 @@ void ini(const std::uint8_t* data, std::size_t size)
         // stand in a line as they are.
         const std::string k = trimmed(key);
         const std::string s = trimmed(section);
-        const bool plain = clean(section) && clean(key) && clean(value) && !k.empty() && !s.empty() &&
-                           value == trimmed(value) && k.front() != '[' && s.find(']') == std::string::npos &&
-                           !(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                             value.back() == value.front());
+        const bool plain =
+            clean(section) && clean(key) && clean(value) && !k.empty() && !s.empty() && value == trimmed(value) &&
+            k.front() != '[' && s.find(']') == std::string::npos &&
+            !(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front());
         if (plain)
             check(ini.readString(section, key) == value, "a value written is read back");
     }
@@ -200,36 +193,43 @@ void ini(const std::uint8_t* data, std::size_t size)
 
 void entry(const std::uint8_t* data, std::size_t size)
 {
+    // The first line is a team name, the rest rota.ini; every entry gets the name.
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const auto newline = text.find('\n');
-    const std::string line = text.substr(0, newline);
-    const std::string value = newline == std::string::npos ? "" : text.substr(newline + 1);
-
-    const TableEntry split = splitEntry(line);
-    check(split.key.find('=') == std::string::npos, "the key holds no equals sign");
-    if (line.find('=') != std::string::npos)
-        check(split.key + "=" + split.value == line, "key, sign and value make the line");
-    else
-        check(split.key == line && split.value.empty(), "a line without a sign is all key");
-
-    TeamTableEditor editor;
-    editor.setLines({"[Game Data]", line, ""});
-    const bool editable = editor.click(1);
-    check(editable == isEditableEntry(line), "a click selects editable lines only");
-    check(editor.set(value) == editable, "Set acts on editable lines only");
-    if (editable) {
-        check(editor.lines()[1] == split.key + "=" + value, "Set writes key, sign and value");
-        editor.click(1);
-        check(editor.entryValue == value || value.find('\0') != std::string::npos, "the new value reads back");
+    const std::string name = text.substr(0, text.find('\n')), path = scratch() + "/entry.ini";
+    put(path, text.substr(std::min(name.size() + 1, text.size())));
+    TeamTable table, saved;
+    try {
+        table.load(path);
+    } catch (const FileError&) {
+        return;
     }
-    check(editor.lines().size() == 3, "Set never adds or removes lines");
+    std::vector<TeamEntry> entries;
+    for (std::size_t i = 0; i < table.lines().size(); ++i) {
+        const auto entry = table.entryAt(i);
+        if (!entry)
+            continue;
+        const std::size_t count = table.lines().size();
+        const auto line = table.set(entry->section, entry->key, name);
+        check(line && *line <= i && table.entryAt(*line)->value == name, "a name is set on the entry's line");
+        check(table.lines().size() == count, "naming a team adds or removes no line");
+        if (entry->key.front() != '[')
+            entries.push_back(*entry);
+    }
+    if (!clean(name))
+        return;
+    table.save(path);
+    saved.load(path);
+    for (const TeamEntry& entry : entries) {
+        const auto line = saved.lineOf(entry.section, entry.key);
+        check(line && saved.entryAt(*line)->value == name, "a saved name is in the file");
+    }
 }
 
 void csv(const std::uint8_t* data, std::size_t size)
 {
-    const auto lines = feedLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto lines = feedLines(std::string(reinterpret_cast<const char*>(data), size));
     std::vector<std::string> fields;
-    for (std::string_view line : lines) {
+    for (const std::string& line : lines) {
         if (!splitCsvRecord(line, fields))
             continue;
         std::string joined;
@@ -245,8 +245,8 @@ void csv(const std::uint8_t* data, std::size_t size)
     } catch (const DataError&) {
         return;
     }
-    check(columns.fieldCount > std::max({columns.date, columns.visitor, columns.visitorLeague, columns.home,
-                                         columns.homeLeague}),
+    check(columns.fieldCount >
+              std::max({columns.date, columns.visitor, columns.visitorLeague, columns.home, columns.homeLeague}),
           "every column a game needs is in the header");
     check(columns.visitorLeague > columns.visitor && columns.homeLeague > columns.home,
           "each League column follows its team column");

@@ -9,7 +9,10 @@
 namespace rota::fuzz {
 
 // The first byte picks the data type, league option and year; the rest is a
-// season file read through the season loader with a real rota.ini.
+// season file, opened through a session with a real rota.ini. A load that
+// fails names its line and leaves rota.ini untouched; one that succeeds adds
+// only codes of letters and digits, and what it writes decodes back to its
+// rows.
 void season(const std::uint8_t* data, std::size_t size);
 
 // Line splitting: TextLines and splitLines agree, and saving then loading
@@ -20,7 +23,9 @@ void lines(const std::uint8_t* data, std::size_t size);
 // written is read back, and saving then loading keeps the text.
 void ini(const std::uint8_t* data, std::size_t size);
 
-// The team table editor's line split and "Set".
+// The first line is a team name, the rest a rota.ini whose every entry is
+// given the name in the team table: it reads back, no line is added, and
+// after a save the file holds it.
 void entry(const std::uint8_t* data, std::size_t size);
 
 // A schedule CSV file: the first line is the header row, the others game

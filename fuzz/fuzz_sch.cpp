@@ -1,7 +1,0 @@
-#include "fuzz/harness.h"
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    rota::fuzz::sch(data, size);
-    return 0;
-}
