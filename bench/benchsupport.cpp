@@ -1,13 +1,10 @@
 #include "bench/benchsupport.h"
 
-#include "config/teamlookup.h"
 #include "platform/fileio.h"
 #include "platform/textlines.h"
-#include "season/seasonloader.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <stdexcept>
 
 namespace rota::bench {
@@ -32,6 +29,7 @@ std::string sampleText(const std::string& name)
 std::string put(const std::string& name, const std::string& text)
 {
     const std::string path = joinPath(workFolder(), name);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     writeFileAtomically(path, text);
     return path;
 }
@@ -40,10 +38,11 @@ std::string scheduleOfGames(std::size_t games)
 {
     std::vector<std::string> lines;
     for (const auto& line : splitLines(sampleText("1915SKED.TXT")))
-        if (line.size() > 26)
+        if (line.size() > 26 && line.find("\"FL\"") == std::string::npos)
             lines.push_back(line);
-    // Each pass through the 1915 schedule gets a year of its own, so that no
-    // date holds more games than a day record can.
+    // Federal League games are left out, as a load of both major leagues
+    // leaves them out. Each pass through the schedule gets a year of its
+    // own, so that no date holds more games than a day record can.
     std::string text;
     for (std::size_t i = 0; i < games; ++i) {
         std::string line = lines[i % lines.size()];
@@ -68,25 +67,38 @@ std::string gameLogSeasons(int seasons)
     return text;
 }
 
-std::string namingIni(const std::string& seasonText, int dataType)
+void openSeason(Session& session, DataType dataType)
 {
-    // Load once with an empty configuration to learn every key, then name them.
-    const std::string season = put("naming-season.txt", seasonText);
-    const std::string ini = joinPath(workFolder(), "naming.ini");
-    std::filesystem::remove(ini);
-    SeasonLoader loader;
-    SeasonList list;
-    TeamNameLookup lookup(ini);
-    loader.readFile(season);
-    loader.readGames({dataType, -1, 1900}, list, lookup);
+    session.chooseDataType(dataType);
+    const Outcome outcome = session.openSeason(joinPath(session.programFolder(), "season.txt"), {});
+    if (!outcome.done())
+        throw std::runtime_error("the season did not load: " + outcome.message);
+    if (session.missingTeamCount() != 0)
+        throw std::runtime_error("a team has no name");
+}
+
+std::string programFolder(const std::string& name, const std::string& seasonText, DataType dataType,
+                          const std::string& namesFrom)
+{
+    // A load of the names' season with no rota.ini adds every key it looks
+    // up with an empty name; each then gets a name of its own.
+    const std::string naming = joinPath(workFolder(), name + "-naming");
+    std::filesystem::remove_all(naming);
+    put(name + "-naming/season.txt", namesFrom.empty() ? seasonText : namesFrom);
+    Session session(naming);
+    session.chooseDataType(dataType);
+    session.openSeason(joinPath(naming, "season.txt"), {});
     std::vector<std::string> lines;
     int n = 0;
-    for (std::string line : loadLines(ini)) {
+    for (std::string line : loadLines(session.configFile())) {
         if (!line.empty() && line.back() == '=')
             line += "Tm" + std::to_string(n++ % 1000);
         lines.push_back(line);
     }
-    return joinLinesCrlf(lines);
+    std::filesystem::remove_all(naming);
+    put(name + "/rota.ini", joinLinesCrlf(lines));
+    put(name + "/season.txt", seasonText);
+    return joinPath(workFolder(), name);
 }
 
 } // namespace rota::bench
