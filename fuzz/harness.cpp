@@ -255,8 +255,7 @@ void csv(const std::uint8_t* data, std::size_t size)
             const ScheduleCsvGame game = readScheduleCsvRow(lines[i], columns, i);
             check(isCaptionDate(game.date), "a row that reads has an MM/DD/YY date");
         } catch (const DataError& e) {
-            const std::string prefix = "line " + std::to_string(i + 1) + ": ";
-            check(std::string_view(e.what()).substr(0, prefix.size()) == prefix, "a message names its line");
+            check(e.lineNumber() == i + 1 && std::string(e.what()).find("line ") == 0, "a message names its line");
         }
     }
 }
