@@ -68,11 +68,11 @@ void BadInputTest::unreadableSeasonFiles_data()
     std::mt19937 random(1915);
     QByteArray binary(4096, '\0');
     for (char& c : binary)
-        c = static_cast<char>(random() % 255 + 1); // no zero byte: no early end of the text
+        c = static_cast<char>(random() % 255 + 1);
     QTest::newRow("binary file") << binary << "not a text file";
     QTest::newRow("empty file") << QByteArray() << "No games were read";
     QTest::newRow("zero byte in the first line")
-        << (QByteArray("\"2005") + '\0' + QByteArray::fromStdString(scheduleLine("20050403", "BOS", "NYA"))) << "No games were read";
+        << (QByteArray("\"2005") + '\0' + QByteArray::fromStdString(scheduleLine("20050403", "BOS", "NYA"))) << "not a text file";
     QTest::newRow("one 10 MB line") << QByteArray(10 * 1024 * 1024, 'x') << "far too long";
 }
 
