@@ -50,13 +50,18 @@ private:
 
 } // namespace
 
-std::string readFileBytes(const std::string& path)
+namespace {
+
+std::optional<std::string> readRegularFile(const std::string& path, bool missingIsError)
 {
     // Opened without blocking, so that a pipe or device cannot hang us; only
     // regular files are read.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0)
+    if (fd.get() < 0) {
+        if (errno == ENOENT && !missingIsError)
+            return std::nullopt;
         fail("Cannot open", path, errno);
+    }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0)
         fail("Cannot read", path, errno);
@@ -80,6 +85,34 @@ std::string readFileBytes(const std::string& path)
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     return bytes;
+}
+
+} // namespace
+
+std::string readFileBytes(const std::string& path)
+{
+    return *readRegularFile(path, true);
+}
+
+std::optional<std::string> readFileIfPresent(const std::string& path)
+{
+    return readRegularFile(path, false);
+}
+
+FileStamp fileStamp(const std::string& path)
+{
+    FileStamp stamp;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return stamp;
+    constexpr std::int64_t kBillion = 1000000000;
+    stamp.exists = true;
+    stamp.device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.file = static_cast<std::uint64_t>(st.st_ino);
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * kBillion + st.st_mtim.tv_nsec;
+    stamp.changed = static_cast<std::int64_t>(st.st_ctim.tv_sec) * kBillion + st.st_ctim.tv_nsec;
+    return stamp;
 }
 
 bool pathExists(const std::string& path)

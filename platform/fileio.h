@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -19,6 +21,24 @@ public:
 // Returns the whole content of `path` as bytes.
 // Throws FileError if the file is missing, is a folder or cannot be read.
 std::string readFileBytes(const std::string& path);
+
+// As readFileBytes, but a file that does not exist (nor the folder it would
+// be in) gives no value instead of an error.
+std::optional<std::string> readFileIfPresent(const std::string& path);
+
+// What tells whether a file changed without reading it: its identity
+// (device and file number), size, and times of last change of content and
+// of status. Equal stamps taken at two moments mean the same content.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0, file = 0, size = 0;
+    std::int64_t modified = 0, changed = 0; // nanoseconds, from the system's own epoch
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of `path` (following links); `exists` is false when it cannot
+// be had.
+FileStamp fileStamp(const std::string& path);
 
 // True when `path` names an existing file or folder.
 bool pathExists(const std::string& path);

@@ -6,7 +6,9 @@
 // and the file is created on the first write.
 #pragma once
 
-#include <cstdint>
+#include "platform/fileio.h"
+
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +23,9 @@ public:
 
     // Reads `path`; a missing file gives an empty IniFile.
     // Throws FileError when the file exists but cannot be read (a folder,
-    // no permission).
+    // no permission), and when it is not 8-bit text: it holds a zero byte or
+    // starts with a UTF-16 byte order mark (FF FE or FE FF). The message
+    // names the file and says why; such a file is never rewritten.
     static IniFile load(const std::string& path);
 
     // Returns the value of `key` in `section`, or "" when the section, the
@@ -55,6 +59,21 @@ private:
     bool changed_ = false;
 };
 
+// Reads `path`, runs `change` on its content and saves the result if it
+// changed (atomically), all under an exclusive lock of the file (FileLock),
+// so that read-change-write cycles of several processes never lose one
+// another's changes. A missing file starts empty and is created only if
+// `change` writes something. Throws FileError (see IniFile::load and
+// FileLock); the file is then left as it was. Exceptions from `change`
+// pass through, and nothing is saved.
+void updateIniFile(const std::string& path, const std::function<void(IniFile&)>& change);
+
+// Reads `path` for looking only, under a shared lock of the file: it waits
+// for an updateIniFile in progress, so it never sees a file that is being
+// written in place. Where no lock file can be made (a read-only folder) it
+// reads without the lock. Throws FileError as IniFile::load does.
+IniFile readIniFile(const std::string& path);
+
 // An INI file on disk that is opened for every use, as the private-profile
 // functions do, but parsed again only when the file has changed: the copy
 // held is checked against the file's identity, size and times at each open,
@@ -73,17 +92,9 @@ public:
     void flush();
 
 private:
-    struct Signature {
-        bool exists = false;
-        std::uint64_t device = 0, inode = 0, size = 0;
-        std::int64_t mtimeSec = 0, mtimeNsec = 0, ctimeSec = 0, ctimeNsec = 0;
-        bool operator==(const Signature&) const = default;
-    };
-    Signature currentSignature() const;
-
     std::string path_;
     IniFile file_;
-    Signature signature_;
+    FileStamp stamp_;
     bool valid_ = false;
 };
 

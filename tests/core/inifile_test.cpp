@@ -1,10 +1,13 @@
 #include "platform/inifile.h"
 
 #include "platform/fileio.h"
+#include "platform/filelock.h"
 #include "tests/support/testsupport.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <thread>
 
 using namespace rota;
 using Lines = std::vector<std::string>;
@@ -112,4 +115,81 @@ TEST(IniStore, FolderInPlaceOfTheFileIsAnError)
     std::filesystem::create_directory(dir.file("rota.ini"));
     IniStore store(dir.file("rota.ini"));
     EXPECT_THROW(store.open(), FileError);
+}
+
+TEST(IniFileLoad, RefusesFilesThatAreNotEightBitTextAndNeverRewritesThem)
+{
+    using namespace std::string_literals;
+    const struct {
+        std::string bytes;
+        const char* why;
+    } cases[] = {
+        {"\xff\xfe[\0G\0]\0"s, "byte order mark"},
+        {"\xfe\xff\0[\0G\0]"s, "byte order mark"},
+        {"\xff\xfe"s, "byte order mark"},
+        {"[Game Data]\r\nABC=\0\r\n"s, "zero bytes"},
+        {"\0"s, "zero bytes"},
+        {"[\0G\0a\0m\0e\0]\0"s, "zero bytes"}, // UTF-16 without a mark
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        const std::string path = dir.file("rota.ini");
+        test::writeFile(path, c.bytes);
+        try {
+            IniFile::load(path);
+            ADD_FAILURE() << "no error: " << testing::PrintToString(c.bytes);
+        } catch (const FileError& e) {
+            const std::string said = e.what();
+            EXPECT_NE(said.find("\"" + path + "\""), std::string::npos) << said;
+            EXPECT_NE(said.find(c.why), std::string::npos) << said;
+            EXPECT_NE(said.find("left as it is"), std::string::npos) << said;
+        }
+        EXPECT_THROW(updateIniFile(path, [](IniFile& ini) { ini.writeString("Game Data", "ABC", "X"); }), FileError);
+        EXPECT_THROW(readIniFile(path), FileError);
+        IniStore store(path);
+        EXPECT_THROW(store.open(), FileError);
+        EXPECT_EQ(test::readFile(path), c.bytes);
+    }
+    // The same bytes elsewhere than at the start are 8-bit text.
+    test::TempDir dir;
+    test::writeFile(dir.file("ok.ini"), "[S]\r\nK=\xff\xfe\r\n\xfe\xff=1\r\n");
+    EXPECT_EQ(IniFile::load(dir.file("ok.ini")).readString("S", "K"), "\xff\xfe");
+}
+
+TEST(UpdateIniFile, SavesOnlyChangesAndOnlyWhenTheChangeCompletes)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("rota.ini");
+    updateIniFile(path, [](IniFile& ini) { EXPECT_EQ(ini.readString("Game Data", "ABC"), ""); });
+    EXPECT_FALSE(pathExists(path)); // nothing written: no file made
+    updateIniFile(path, [](IniFile& ini) { ini.writeString("Game Data", "ABC", "Sox"); });
+    EXPECT_EQ(test::readFile(path), "[Game Data]\r\nABC=Sox\r\n");
+    EXPECT_THROW(updateIniFile(path,
+                               [](IniFile& ini) {
+                                   ini.writeString("Game Data", "ABC", "Cubs");
+                                   throw std::runtime_error("changed my mind");
+                               }),
+                 std::runtime_error);
+    EXPECT_EQ(readIniFile(path).readString("Game Data", "ABC"), "Sox");
+}
+
+TEST(UpdateIniFile, ConcurrentIncrementsAreNeverLost)
+{
+    // Each thread locks through a descriptor of its own, as another process
+    // would.
+    test::TempDir dir;
+    const std::string path = dir.file("rota.ini");
+    constexpr int kRounds = 200;
+    auto work = [&] {
+        for (int i = 0; i < kRounds; ++i)
+            updateIniFile(path, [](IniFile& ini) {
+                const std::string n = ini.readString("Counter", "N");
+                ini.writeString("Counter", "N", std::to_string((n.empty() ? 0 : std::stoi(n)) + 1));
+            });
+    };
+    std::thread a(work), b(work);
+    a.join();
+    b.join();
+    EXPECT_EQ(readIniFile(path).readString("Counter", "N"), std::to_string(2 * kRounds));
+    EXPECT_TRUE(pathExists(FileLock::lockFilePath(path)));
 }
