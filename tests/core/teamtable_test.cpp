@@ -41,9 +41,9 @@ TEST(TeamTableEditor, FailedSaveLeavesTheFile)
     editor.load(path);
     editor.click(1);
     editor.set("Sox");
-    test::setReadOnly(dir.path(), true);
+    test::setReadOnly(path, true);
     EXPECT_THROW(editor.save(path), FileError);
-    test::setReadOnly(dir.path(), false);
+    test::setReadOnly(path, false);
     EXPECT_EQ(test::readFile(path), "[Game Data]\nABC=\n");
     editor.save(path);
     EXPECT_EQ(test::readFile(path), "[Game Data]\r\nABC=Sox\r\n");

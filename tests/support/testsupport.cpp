@@ -6,6 +6,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace rota::test {
 
@@ -52,6 +53,11 @@ std::string sampleFile(const std::string& name)
 std::string bgamePath()
 {
     return ROTA_BGAME_PATH;
+}
+
+long writeDescriptor(int fd, const void* data, std::size_t size)
+{
+    return ::write(fd, data, size);
 }
 
 void setReadOnly(const std::string& path, bool readOnly)

@@ -1,6 +1,7 @@
 // Helpers shared by the tests: temporary folders, files and sample data.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ std::string sampleFile(const std::string& name);
 
 // The built box-score stand-in.
 std::string bgamePath();
+
+// The system's write to a file descriptor, for tests that stand in for it.
+long writeDescriptor(int fd, const void* data, std::size_t size);
 
 // Makes a file or folder read-only (all write bits off) or writable again.
 void setReadOnly(const std::string& path, bool readOnly);
