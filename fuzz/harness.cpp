@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
-#include <unistd.h>
 
 namespace rota::fuzz {
 
@@ -31,11 +31,16 @@ void check(bool condition, const char* what)
 const std::string& scratch()
 {
     static const std::string folder = [] {
-        std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-        std::string pattern = base + "/rota-fuzz-XXXXXX";
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        return pattern;
+        namespace fs = std::filesystem;
+        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const fs::path folder = base / ("rota-fuzz-" + std::to_string(random()));
+            std::error_code error;
+            if (fs::create_directory(folder, error))
+                return folder.generic_string();
+        }
+        std::abort();
     }();
     return folder;
 }

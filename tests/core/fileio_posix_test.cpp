@@ -124,3 +124,12 @@ TEST(WriteFileAtomicallyPosix, OnlyRegularFilesAreWritten)
         EXPECT_FALSE(fs::is_regular_file(dir.file("path"), ec)) << c.name;
     }
 }
+
+TEST(ReadFileBytesPosix, PipesAreRefusedRatherThanWaitedOn)
+{
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0644), 0);
+    EXPECT_THROW(readFileBytes(dir.file("pipe")), FileError);
+    fs::create_symlink("pipe", dir.file("link"));
+    EXPECT_THROW(readFileBytes(dir.file("link")), FileError);
+}
