@@ -193,8 +193,10 @@ int writeAll(const WriteFunction& write, int fd, std::string_view bytes)
     return 0;
 }
 
-// Where a write of `path` goes, and what is there now. The read-only
-// attribute, of the file or of its folder, counts as read-only.
+// Where a write of `path` goes, and what is there now. A file's read-only
+// attribute makes it read-only. A folder's does not (Windows itself ignores
+// it, and Explorer sets it on folders it shows in its own way): whether a
+// folder takes new files is learnt by making one.
 struct Target {
     bool exists = false;
     DWORD links = 1;
@@ -210,15 +212,13 @@ Target checkTarget(const std::string& path)
         failSystem("Cannot write", path, ::GetLastError());
     if (!(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
         fail("Cannot write", path, ENOTDIR);
-    t.folderWritable = !(folderAttributes & FILE_ATTRIBUTE_READONLY);
+    t.folderWritable = true;
 
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
         if (!missing(error))
             failSystem("Cannot write", path, error);
-        if (!t.folderWritable)
-            throw FileError("Cannot write \"" + path + "\": the folder \"" + folder + "\" is read-only");
         return t;
     }
     t.exists = true;

@@ -49,6 +49,8 @@ TEST(WriteFileAtomically, ReplacesNewAndOldFilesAlike)
     // An ordinary folder takes a temporary file and a rename; a read-only one
     // only lets the existing file be written in place.
     for (const bool readOnlyFolder : {false, true}) {
+        if (readOnlyFolder && !test::foldersCanBeReadOnly())
+            continue;
         test::TempDir dir;
         const std::string path = dir.file("out.sch");
         if (!readOnlyFolder)
@@ -79,6 +81,8 @@ TEST(WriteFileAtomically, RefusalsChangeNothing)
         {"a missing folder", "no/such.sch", false, false, "no/such.sch"},
     };
     for (const auto& c : cases) {
+        if (c.folderReadOnly && !test::foldersCanBeReadOnly())
+            continue;
         test::TempDir dir;
         test::writeFile(dir.file("keep.sch"), "keep");
         std::filesystem::create_directory(dir.file("sub"));
@@ -99,23 +103,33 @@ TEST(WriteFileAtomically, WriteFailingPartWayLeavesTheOldBytes)
 {
     const std::string old = "precious\r\n" + std::string(5000, 'p');
     const std::string replacement(100000, 'x');
+    enum Route { Rename, HardLink, ReadOnlyFolder }; // the last two write in place
     const struct {
         const char* name;
-        bool readOnlyFolder; // written in place
-        int failures;        // 0: the write never works again
+        Route route;
+        int failures; // 0: the write never works again
         const char* says;
         bool oldKept;
     } cases[] = {
-        {"temporary file, no space", false, 0, "No space", true},
-        {"temporary file, one failure", false, 1, "No space", true},
-        {"in place, old bytes written back", true, 1, "old content was written back", true},
-        {"in place, writing back fails too", true, 0, "failed too", false},
+        {"temporary file, no space", Rename, 0, "No space", true},
+        {"temporary file, one failure", Rename, 1, "No space", true},
+        {"hard link, old bytes written back", HardLink, 1, "old content was written back", true},
+        {"hard link, writing back fails too", HardLink, 0, "failed too", false},
+        {"read-only folder, old bytes written back", ReadOnlyFolder, 1, "old content was written back", true},
+        {"read-only folder, writing back fails too", ReadOnlyFolder, 0, "failed too", false},
     };
     for (const auto& c : cases) {
+        if (c.route == ReadOnlyFolder && !test::foldersCanBeReadOnly())
+            continue;
         test::TempDir dir;
         const std::string path = dir.file("out.sch");
         test::writeFile(path, old);
-        test::setReadOnly(dir.path(), c.readOnlyFolder);
+        std::vector<std::string> expected{"out.sch"};
+        if (c.route == HardLink) {
+            std::filesystem::create_hard_link(path, dir.file("link.sch"));
+            expected.insert(expected.begin(), "link.sch");
+        }
+        test::setReadOnly(dir.path(), c.route == ReadOnlyFolder);
         try {
             writeFileAtomically(path, replacement, failingAfter(4096, c.failures));
             ADD_FAILURE() << c.name << ": no error";
@@ -126,7 +140,10 @@ TEST(WriteFileAtomically, WriteFailingPartWayLeavesTheOldBytes)
         }
         if (c.oldKept) {
             EXPECT_EQ(test::readFile(path), old) << c.name;
+            if (c.route == HardLink) {
+                EXPECT_EQ(test::readFile(dir.file("link.sch")), old) << c.name;
+            }
         }
-        EXPECT_EQ(names(dir.path()), std::vector<std::string>{"out.sch"}) << c.name;
+        EXPECT_EQ(names(dir.path()), expected) << c.name;
     }
 }

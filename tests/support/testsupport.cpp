@@ -6,7 +6,6 @@
 #include <iterator>
 #include <stdexcept>
 #include <random>
-#include <unistd.h>
 
 namespace rota::test {
 
@@ -33,8 +32,8 @@ TempDir::~TempDir()
     for (auto it = fs::recursive_directory_iterator(path_, ignored); it != fs::recursive_directory_iterator();
          it.increment(ignored))
         if (!it->is_symlink(ignored))
-            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
-    fs::permissions(path_, fs::perms::owner_write, fs::perm_options::add, ignored);
+            makeWritable(it->path().string());
+    makeWritable(path_);
     fs::remove_all(path_, ignored);
 }
 
@@ -62,21 +61,6 @@ std::string sampleFile(const std::string& name)
 std::string bgamePath()
 {
     return ROTA_BGAME_PATH;
-}
-
-long writeDescriptor(int fd, const void* data, std::size_t size)
-{
-    return ::write(fd, data, size);
-}
-
-void setReadOnly(const std::string& path, bool readOnly)
-{
-    // On Windows this sets or clears the read-only attribute.
-    if (readOnly)
-        fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                        fs::perm_options::remove);
-    else
-        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
 }
 
 } // namespace rota::test
