@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,27 +22,44 @@ public:
 // Throws FileError if the file is missing, is a folder or cannot be read.
 std::string readFileBytes(const std::string& path);
 
+// As readFileBytes, but a file that does not exist (nor the folder it would
+// be in) gives no value instead of an error.
+std::optional<std::string> readFileIfPresent(const std::string& path);
+
 // True when `path` names an existing file or folder.
 bool pathExists(const std::string& path);
 
 // True when `path` names an existing folder.
 bool isDirectory(const std::string& path);
 
-// Throws FileError unless a file may be written at `path`: the folder must
-// exist and be writable, and an existing file must be a regular file that
-// is not read-only. A file or folder whose write permission bits are all clear
-// counts as read-only, like the read-only attribute on Windows, even for a
-// user (such as root) whom the system itself would let write.
+// Throws FileError unless a file may be written at `path` (after following
+// symbolic links): the folder must exist; an existing file must be a
+// regular file that is not read-only, and where there is none the folder
+// must not be read-only. A file or folder whose write permission bits are
+// all clear counts as read-only, like the read-only attribute on Windows,
+// even for a user (such as root) whom the system itself would let write.
 void ensureWritable(const std::string& path);
 
-// The system call used to write a block of bytes; tests swap in one that fails.
+// The system call used to write a block of bytes at a descriptor's offset;
+// tests swap in one that fails.
 using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
 
-// Replaces the file at `path` with `bytes`, or leaves it exactly as it was.
-// The bytes go to a temporary file in the same folder, which is flushed to
-// disk and then renamed over the target; an existing file's permissions are
-// kept. Throws FileError (naming `path`) on any failure; the temporary file
-// is removed then.
+// Replaces the content of the file at `path` with `bytes`, or leaves it
+// exactly as it was. A symbolic link is followed to its final target (a
+// dangling one makes it), and stays a link.
+//
+// Usually the bytes go to a temporary file in the target's folder, which is
+// flushed to disk and then renamed over the target: a failure at any point
+// leaves the old file whole. A new file gets the usual mode (0666 less the
+// umask); an existing file's permissions are kept.
+//
+// A file with more than one hard link, or in a folder that takes no new
+// file, is written in place, so that it stays the same file: its old
+// content is read first, and if the write fails part-way it is written back.
+//
+// Throws FileError (naming `path`) on any failure, saying when the old
+// content had to be written back and whether that failed; no temporary file
+// is left behind.
 void writeFileAtomically(const std::string& path, std::string_view bytes,
                          const WriteFunction& write = {});
 

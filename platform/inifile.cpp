@@ -1,10 +1,10 @@
 #include "platform/inifile.h"
 
 #include "platform/fileio.h"
+#include "platform/filelock.h"
 #include "platform/textlines.h"
 
-#include <cerrno>
-#include <sys/stat.h>
+#include <optional>
 
 namespace rota {
 
@@ -78,17 +78,29 @@ std::string_view valueAfter(std::string_view line, std::size_t offset)
     return value;
 }
 
+// A file of 16-bit characters, or any file holding zero bytes, is not one
+// we can read as lines of 8-bit text; and saving what we made of it would
+// ruin it. It is refused whole, before anything reads or writes it.
+void refuseNonText(const std::string& path, std::string_view bytes)
+{
+    const char* why = nullptr;
+    if (bytes.starts_with("\xff\xfe") || bytes.starts_with("\xfe\xff"))
+        why = "it starts with a UTF-16 byte order mark";
+    else if (bytes.find('\0') != std::string_view::npos)
+        why = "it holds zero bytes (perhaps it was saved as UTF-16)";
+    if (why)
+        throw FileError("Cannot use \"" + path + "\": " + why + "; it was left as it is. Save it as plain text.");
+}
+
 } // namespace
 
 IniFile IniFile::load(const std::string& path)
 {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        if (errno == ENOENT)
-            return IniFile();
-        return IniFile(loadLines(path)); // reports the cause
-    }
-    return IniFile(loadLines(path));
+    const std::optional<std::string> bytes = readFileIfPresent(path);
+    if (!bytes)
+        return IniFile();
+    refuseNonText(path, *bytes);
+    return IniFile(splitLines(*bytes));
 }
 
 IniFile::Found IniFile::find(std::string_view section, std::string_view key) const
@@ -166,59 +178,24 @@ void IniFile::save(const std::string& path)
     changed_ = false;
 }
 
-IniFile readIniFile(const std::string& path)
-{
-    return IniFile::load(path);
-}
-
 void updateIniFile(const std::string& path, const std::function<void(IniFile&)>& change)
 {
-    IniFile file = IniFile::load(path);
-    change(file);
-    file.save(path);
+    FileLock lock(path, FileLock::Exclusive);
+    IniFile ini = IniFile::load(path);
+    change(ini);
+    ini.save(path);
 }
 
-IniStore::Signature IniStore::currentSignature() const
+IniFile readIniFile(const std::string& path)
 {
-    Signature sig;
-    struct stat st {};
-    if (::stat(path_.c_str(), &st) != 0)
-        return sig;
-    sig.exists = true;
-    sig.device = static_cast<std::uint64_t>(st.st_dev);
-    sig.inode = static_cast<std::uint64_t>(st.st_ino);
-    sig.size = static_cast<std::uint64_t>(st.st_size);
-    sig.mtimeSec = st.st_mtim.tv_sec;
-    sig.mtimeNsec = st.st_mtim.tv_nsec;
-    sig.ctimeSec = st.st_ctim.tv_sec;
-    sig.ctimeNsec = st.st_ctim.tv_nsec;
-    return sig;
-}
-
-IniFile& IniStore::open()
-{
-    Signature now = currentSignature();
-    if (!valid_ || file_.changed() || !(now == signature_)) {
-        valid_ = false;
-        file_ = IniFile::load(path_);
-        signature_ = now;
-        valid_ = true;
-    }
-    return file_;
-}
-
-void IniStore::flush()
-{
-    if (!file_.changed())
-        return;
+    std::optional<FileLock> lock;
     try {
-        file_.save(path_);
-    } catch (...) {
-        valid_ = false;
-        file_ = IniFile();
-        throw;
+        lock.emplace(path, FileLock::Shared);
+    } catch (const FileError&) {
+        // No lock file can be made beside it (a read-only folder): then no
+        // one can replace the file either, and reading it as it is will do.
     }
-    signature_ = currentSignature();
+    return IniFile::load(path);
 }
 
 } // namespace rota

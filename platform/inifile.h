@@ -6,7 +6,8 @@
 // and the file is created on the first write.
 #pragma once
 
-#include <cstdint>
+#include "platform/fileio.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -22,7 +23,9 @@ public:
 
     // Reads `path`; a missing file gives an empty IniFile.
     // Throws FileError when the file exists but cannot be read (a folder,
-    // no permission).
+    // no permission), and when it is not 8-bit text: it holds a zero byte or
+    // starts with a UTF-16 byte order mark (FF FE or FE FF). The message
+    // names the file and says why; such a file is never rewritten.
     static IniFile load(const std::string& path);
 
     // Returns the value of `key` in `section`, or "" when the section, the
@@ -56,46 +59,19 @@ private:
     bool changed_ = false;
 };
 
-// Reads the INI file at `path` (a missing file gives an empty IniFile).
-// Throws FileError.
-IniFile readIniFile(const std::string& path);
-
-// Reads the INI file at `path` afresh, runs `change` on it and saves it if
-// the text changed, all while holding the file's lock, so that two programs
-// changing the same file lose none of each other's changes. Throws
-// FileError; the file is then left as it was.
+// Reads `path`, runs `change` on its content and saves the result if it
+// changed (atomically), all under an exclusive lock of the file (FileLock),
+// so that read-change-write cycles of several processes never lose one
+// another's changes. A missing file starts empty and is created only if
+// `change` writes something. Throws FileError (see IniFile::load and
+// FileLock); the file is then left as it was. Exceptions from `change`
+// pass through, and nothing is saved.
 void updateIniFile(const std::string& path, const std::function<void(IniFile&)>& change);
 
-// An INI file on disk that is opened for every use, as the private-profile
-// functions do, but parsed again only when the file has changed: the copy
-// held is checked against the file's identity, size and times at each open,
-// and updated by the store's own saves. What open() returns is always the
-// file as it is on disk at that moment.
-class IniStore {
-public:
-    explicit IniStore(std::string path) : path_(std::move(path)) {}
-
-    // Returns the file's current content. Throws FileError (see IniFile::load).
-    IniFile& open();
-
-    // Saves what was written through open()'s result, if anything.
-    // Throws FileError; the file on disk is then left as it was, and the
-    // unsaved changes are dropped so the next open() reads the disk again.
-    void flush();
-
-private:
-    struct Signature {
-        bool exists = false;
-        std::uint64_t device = 0, inode = 0, size = 0;
-        std::int64_t mtimeSec = 0, mtimeNsec = 0, ctimeSec = 0, ctimeNsec = 0;
-        bool operator==(const Signature&) const = default;
-    };
-    Signature currentSignature() const;
-
-    std::string path_;
-    IniFile file_;
-    Signature signature_;
-    bool valid_ = false;
-};
+// Reads `path` for looking only, under a shared lock of the file: it waits
+// for an updateIniFile in progress, so it never sees a file that is being
+// written in place. Where no lock file can be made (a read-only folder) it
+// reads without the lock. Throws FileError as IniFile::load does.
+IniFile readIniFile(const std::string& path);
 
 } // namespace rota

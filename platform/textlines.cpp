@@ -8,24 +8,39 @@ namespace rota {
 
 namespace {
 
+// The offset of the first `c` in `bytes` at or after `from` (< size), or
+// the size when there is none.
+std::size_t findByte(std::string_view bytes, std::size_t from, char c)
+{
+    const void* hit = std::memchr(bytes.data() + from, c, bytes.size() - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data()) : bytes.size();
+}
+
 // Calls `line(start, length)` for every line of `bytes`, in order.
+// Line feeds and carriage returns are looked for separately, each with
+// memchr, and the next of each is kept until the scan passes it: a text
+// with CR LF ends finds each end once, a text of one kind searches the
+// other kind once in all.
 template <typename F>
 void forEachLine(std::string_view bytes, F&& line)
 {
-    const auto zero = bytes.find('\0');
-    if (zero != std::string_view::npos)
-        bytes = bytes.substr(0, zero);
-
-    std::size_t start = 0;
     const std::size_t size = bytes.size();
+    std::size_t start = 0;
+    std::size_t nextLf = 0, nextCr = 0;
+    bool looked = false;
     while (start < size) {
-        const auto end = bytes.find_first_of("\r\n", start);
-        const std::size_t stop = end == std::string_view::npos ? size : end;
+        if (!looked || nextLf < start)
+            nextLf = findByte(bytes, start, '\n');
+        if (!looked || nextCr < start)
+            nextCr = findByte(bytes, start, '\r');
+        looked = true;
+        const std::size_t stop = nextLf < nextCr ? nextLf : nextCr;
         line(start, stop - start);
-        std::size_t next = stop + 1;
-        if (stop < size && bytes[stop] == '\r' && next < size && bytes[next] == '\n')
-            ++next;
-        start = next;
+        if (stop == size)
+            break;
+        start = stop + 1;
+        if (stop == nextCr && start < size && bytes[start] == '\n')
+            ++start;
     }
 }
 

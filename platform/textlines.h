@@ -34,7 +34,7 @@ TextLines loadTextLines(const std::string& path);
 
 // Splits `bytes` into lines. A line ends at a carriage return, a line feed,
 // or a carriage return followed by a line feed; the ends are not kept, a last
-// line without an end is kept, and a zero byte ends the text.
+// line without an end is kept. A zero byte is an ordinary byte of its line.
 std::vector<std::string> splitLines(std::string_view bytes);
 
 // Joins `lines`, ending every line (the last one too) with CR LF.

@@ -5,27 +5,36 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <sys/stat.h>
+#include <random>
 
 namespace rota::test {
 
+namespace fs = std::filesystem;
+
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "rota-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder = fs::temp_directory_path() / ("rota-test-" + std::to_string(random()));
+        std::error_code error;
+        if (fs::create_directory(folder, error)) {
+            path_ = folder.generic_string();
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempDir::~TempDir()
 {
     std::error_code ignored;
     // Make everything writable again so that it can be removed.
-    for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
-         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
-        ::chmod(it->path().c_str(), it->is_directory(ignored) ? 0755 : 0644);
-    ::chmod(path_.c_str(), 0755);
-    std::filesystem::remove_all(path_, ignored);
+    for (auto it = fs::recursive_directory_iterator(path_, ignored); it != fs::recursive_directory_iterator();
+         it.increment(ignored))
+        if (!it->is_symlink(ignored))
+            makeWritable(it->path().string());
+    makeWritable(path_);
+    fs::remove_all(path_, ignored);
 }
 
 void writeFile(const std::string& path, const std::string& bytes)
@@ -57,15 +66,6 @@ std::string dataFile(const std::string& name)
 std::string bgamePath()
 {
     return ROTA_BGAME_PATH;
-}
-
-void setReadOnly(const std::string& path, bool readOnly)
-{
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        throw std::runtime_error("no such file: " + path);
-    const bool folder = S_ISDIR(st.st_mode);
-    ::chmod(path.c_str(), readOnly ? (folder ? 0555 : 0444) : (folder ? 0755 : 0644));
 }
 
 } // namespace rota::test

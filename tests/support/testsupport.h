@@ -1,6 +1,7 @@
 // Helpers shared by the tests: temporary folders, files and sample data.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,18 @@ std::string dataFile(const std::string& name);
 // The built box-score stand-in.
 std::string bgamePath();
 
-// Makes a file or folder read-only (all write bits off) or writable again.
+// The system's write to a file descriptor, for tests that stand in for it.
+long writeDescriptor(int fd, const void* data, std::size_t size);
+
+// Makes a file or folder read-only (all write bits off; on Windows the
+// read-only attribute) or writable again. Throws when that fails.
 void setReadOnly(const std::string& path, bool readOnly);
+
+// False where setReadOnly on a folder does not stop new files in it: on
+// Windows a folder's read-only attribute means nothing to the system.
+bool foldersCanBeReadOnly();
+
+// Makes a file or folder writable, if it can; never throws.
+void makeWritable(const std::string& path) noexcept;
 
 } // namespace rota::test

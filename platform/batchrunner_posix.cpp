@@ -15,25 +15,9 @@
 #include <unistd.h>
 #include <vector>
 
-#ifdef _WIN32
-#include <cstdlib>
-#include <direct.h>
-#endif
-
 extern char** environ;
 
 namespace rota {
-
-#ifdef _WIN32
-
-int runBatchFile(const std::string& batchPath, const std::string& workingDir, std::ostream&)
-{
-    if (_chdir(workingDir.c_str()) != 0)
-        return 1;
-    return std::system(("cmd /c \"" + batchPath + "\"").c_str()) == 0 ? 0 : 1;
-}
-
-#else
 
 namespace {
 
@@ -384,7 +368,5 @@ int runBatchFile(const std::string& batchPath, const std::string& workingDir, st
         allRan = interpreter.runLine(line) && allRan;
     return allRan ? 0 : 1;
 }
-
-#endif
 
 } // namespace rota

@@ -1,0 +1,347 @@
+#include "platform/fileio.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rota {
+
+namespace {
+
+std::string describeErrno(int error)
+{
+    return std::strerror(error);
+}
+
+[[noreturn]] void fail(const std::string& what, const std::string& path, int error)
+{
+    throw FileError(what + " \"" + path + "\": " + describeErrno(error));
+}
+
+bool hasNoWriteBits(const struct stat& st)
+{
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release()
+    {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+namespace {
+
+std::optional<std::string> readRegularFile(const std::string& path, bool missingIsError)
+{
+    // Opened without blocking, so that a pipe or device cannot hang us; only
+    // regular files are read.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) {
+        if (errno == ENOENT && !missingIsError)
+            return std::nullopt;
+        fail("Cannot open", path, errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        fail("Cannot read", path, errno);
+    if (S_ISDIR(st.st_mode))
+        fail("Cannot read", path, EISDIR);
+    if (!S_ISREG(st.st_mode))
+        throw FileError("Cannot read \"" + path + "\": it is not a regular file");
+
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail("Cannot read", path, errno);
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+} // namespace
+
+std::string readFileBytes(const std::string& path)
+{
+    return *readRegularFile(path, true);
+}
+
+std::optional<std::string> readFileIfPresent(const std::string& path)
+{
+    return readRegularFile(path, false);
+}
+
+bool pathExists(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool isDirectory(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string parentFolder(const std::string& path)
+{
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+std::string joinPath(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    if (folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+namespace {
+
+// Writes all of `bytes` at the descriptor's offset through `write` (the
+// system's write when empty). Returns 0, or the error that stopped it.
+int writeAll(const WriteFunction& write, int fd, std::string_view bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write ? write(fd, bytes.data() + done, bytes.size() - done)
+                                : ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return ENOSPC;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Follows `path` through symbolic links to the name that is not one (which
+// need not exist: a dangling link leads to the file it would make).
+std::string finalTarget(const std::string& path)
+{
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::string target(static_cast<std::size_t>(st.st_size) + 1, '\0');
+        for (;;) {
+            const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+            if (n < 0)
+                fail("Cannot write", path, errno);
+            if (static_cast<std::size_t>(n) < target.size()) {
+                target.resize(static_cast<std::size_t>(n));
+                break;
+            }
+            target.resize(target.size() * 2); // the link changed meanwhile
+        }
+        current = !target.empty() && target.front() == '/' ? target : joinPath(parentFolder(current), target);
+    }
+    fail("Cannot write", path, ELOOP);
+}
+
+// Where a write of `path` goes, and what is there now.
+struct Target {
+    std::string path;          // after the links
+    bool exists = false;
+    struct stat st {};         // of the existing file
+    bool folderWritable = false;
+};
+
+Target checkTarget(const std::string& path)
+{
+    Target t;
+    t.path = finalTarget(path);
+    const std::string folder = parentFolder(t.path);
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0)
+        fail("Cannot write", path, errno);
+    if (!S_ISDIR(st.st_mode))
+        fail("Cannot write", path, ENOTDIR);
+    t.folderWritable = !hasNoWriteBits(st) && ::access(folder.c_str(), W_OK) == 0;
+
+    if (::stat(t.path.c_str(), &t.st) != 0) {
+        if (errno != ENOENT)
+            fail("Cannot write", path, errno);
+        if (!t.folderWritable)
+            throw FileError("Cannot write \"" + path + "\": the folder \"" + folder + "\" is read-only");
+        return t;
+    }
+    t.exists = true;
+    if (S_ISDIR(t.st.st_mode))
+        throw FileError("Cannot write \"" + path + "\": it is a folder, not a file");
+    if (!S_ISREG(t.st.st_mode))
+        throw FileError("Cannot write \"" + path + "\": it is not a regular file");
+    if (hasNoWriteBits(t.st) || ::access(t.path.c_str(), W_OK) != 0)
+        throw FileError("Cannot write \"" + path + "\": the file is read-only");
+    return t;
+}
+
+// Makes a new file beside `target` under a name no one uses; its mode is
+// 0666 less the umask. Returns -1 with errno set when the folder refuses.
+int createTemporary(const std::string& target, std::string& temp)
+{
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        temp = target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Writes `bytes` to a temporary file, flushes it to disk and renames it over
+// the target. Returns false, having changed nothing, when the folder refuses
+// a new file; throws FileError, leaving no temporary file, on other failures.
+bool replaceByRename(const std::string& path, const Target& t, std::string_view bytes, const WriteFunction& write)
+{
+    std::string temp;
+    Descriptor fd(createTemporary(t.path, temp));
+    if (fd.get() < 0) {
+        if (errno == EACCES || errno == EPERM)
+            return false;
+        fail("Cannot write", path, errno);
+    }
+    auto discard = [&](int error) {
+        ::close(fd.release());
+        ::unlink(temp.c_str());
+        fail("Cannot write", path, error);
+    };
+    if (int error = writeAll(write, fd.get(), bytes))
+        discard(error);
+    if (t.exists) {
+        // The owner is kept where we may give the file away (as root).
+        if (t.st.st_uid != ::geteuid() || t.st.st_gid != ::getegid())
+            (void)!::fchown(fd.get(), t.st.st_uid, t.st.st_gid);
+        if (::fchmod(fd.get(), t.st.st_mode & 07777) != 0)
+            discard(errno);
+    }
+    if (::fsync(fd.get()) != 0)
+        discard(errno);
+    if (::close(fd.release()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        fail("Cannot write", path, error);
+    }
+    if (::rename(temp.c_str(), t.path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        fail("Cannot write", path, error);
+    }
+    // The rename itself reaches the disk with the folder.
+    Descriptor folder(::open(parentFolder(t.path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
+    return true;
+}
+
+// Overwrites the existing file itself, keeping its identity, links and
+// mode. What it held is read first; if the write fails part-way it is
+// written back, and the error says whether that worked.
+void writeInPlace(const std::string& path, const Target& t, std::string_view bytes, const WriteFunction& write)
+{
+    Descriptor fd(::open(t.path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0)
+        fail("Cannot write", path, errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        fail("Cannot write", path, errno);
+    if (!S_ISREG(st.st_mode))
+        throw FileError("Cannot write \"" + path + "\": it is not a regular file");
+    std::string old;
+    old.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail("Cannot write", path, errno);
+        if (n == 0)
+            break;
+        old.append(buffer, static_cast<std::size_t>(n));
+    }
+
+    auto replaceWith = [&](std::string_view content) -> int {
+        if (::lseek(fd.get(), 0, SEEK_SET) != 0)
+            return errno;
+        if (int error = writeAll(write, fd.get(), content))
+            return error;
+        if (::ftruncate(fd.get(), static_cast<off_t>(content.size())) != 0)
+            return errno;
+        return ::fsync(fd.get()) == 0 ? 0 : errno;
+    };
+    const int error = replaceWith(bytes);
+    if (error == 0)
+        return;
+    const int restoreError = replaceWith(old);
+    if (restoreError == 0)
+        throw FileError("Cannot write \"" + path + "\": " + describeErrno(error) +
+                        "; its old content was written back");
+    throw FileError("Cannot write \"" + path + "\": " + describeErrno(error) +
+                    ", and writing its old content back failed too (" + describeErrno(restoreError) +
+                    "): the file may be damaged");
+}
+
+} // namespace
+
+void ensureWritable(const std::string& path)
+{
+    checkTarget(path);
+}
+
+void writeFileAtomically(const std::string& path, std::string_view bytes, const WriteFunction& write)
+{
+    const Target t = checkTarget(path);
+    // A file with other names (hard links), or in a folder that takes no new
+    // file, can only be written where it is.
+    const bool inPlace = t.exists && (t.st.st_nlink > 1 || !t.folderWritable);
+    if (inPlace || !replaceByRename(path, t, bytes, write)) {
+        if (!t.exists)
+            throw FileError("Cannot write \"" + path + "\": the folder \"" + parentFolder(t.path) +
+                            "\" is read-only");
+        writeInPlace(path, t, bytes, write);
+    }
+}
+
+} // namespace rota

@@ -1,0 +1,311 @@
+#include "platform/fileio.h"
+
+#include "platform/windowserror.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+namespace rota {
+
+namespace {
+
+[[noreturn]] void fail(const std::string& what, const std::string& path, int error)
+{
+    throw FileError(what + " \"" + path + "\": " + std::strerror(error));
+}
+
+[[noreturn]] void failSystem(const std::string& what, const std::string& path, DWORD error)
+{
+    throw FileError(what + " \"" + path + "\": " + describeSystemError(error));
+}
+
+bool isSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+bool missing(DWORD error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::_close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release()
+    {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+int openFile(const std::string& path, int flags)
+{
+    int fd = -1;
+    ::_sopen_s(&fd, path.c_str(), flags | _O_BINARY | _O_NOINHERIT, _SH_DENYNO, _S_IREAD | _S_IWRITE);
+    return fd;
+}
+
+// Reads the rest of the file from the descriptor's offset. Returns 0 or the error.
+int readAll(int fd, std::string& bytes)
+{
+    char buffer[1 << 16];
+    for (;;) {
+        const int n = ::_read(fd, buffer, sizeof buffer);
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+std::optional<std::string> readRegularFile(const std::string& path, bool missingIsError)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES && missing(::GetLastError()) && !missingIsError)
+        return std::nullopt;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        fail("Cannot read", path, EISDIR);
+    Descriptor fd(openFile(path, _O_RDONLY));
+    if (fd.get() < 0)
+        fail("Cannot open", path, errno);
+    struct _stat64 st {};
+    if (::_fstat64(fd.get(), &st) != 0)
+        fail("Cannot read", path, errno);
+    if ((st.st_mode & _S_IFMT) != _S_IFREG)
+        throw FileError("Cannot read \"" + path + "\": it is not a regular file");
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    if (int error = readAll(fd.get(), bytes))
+        fail("Cannot read", path, error);
+    return bytes;
+}
+
+std::int64_t nanoseconds(LARGE_INTEGER time)
+{
+    return time.QuadPart * 100; // 100-nanosecond steps since 1601
+}
+
+} // namespace
+
+std::string readFileBytes(const std::string& path)
+{
+    return *readRegularFile(path, true);
+}
+
+std::optional<std::string> readFileIfPresent(const std::string& path)
+{
+    return readRegularFile(path, false);
+}
+
+bool pathExists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool isDirectory(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string parentFolder(const std::string& path)
+{
+    const auto slash = path.find_last_of("/\\");
+    if (slash == std::string::npos)
+        return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : ".";
+    if (slash == 0 || (slash == 2 && path[1] == ':'))
+        return path.substr(0, slash + 1); // "\" or "C:\"
+    return path.substr(0, slash);
+}
+
+std::string joinPath(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    if (isSeparator(folder.back()))
+        return folder + name;
+    return folder + "\\" + name;
+}
+
+namespace {
+
+int writeAll(const WriteFunction& write, int fd, std::string_view bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t size = std::min<std::size_t>(bytes.size() - done, INT_MAX);
+        const ssize_t n = write ? write(fd, bytes.data() + done, size)
+                                : ::_write(fd, bytes.data() + done, static_cast<unsigned>(size));
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return ENOSPC;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Where a write of `path` goes, and what is there now. A file's read-only
+// attribute makes it read-only. A folder's does not (Windows itself ignores
+// it, and Explorer sets it on folders it shows in its own way): whether a
+// folder takes new files is learnt by making one.
+struct Target {
+    bool exists = false;
+    DWORD links = 1;
+    bool folderWritable = false;
+};
+
+Target checkTarget(const std::string& path)
+{
+    Target t;
+    const std::string folder = parentFolder(path);
+    const DWORD folderAttributes = ::GetFileAttributesA(folder.c_str());
+    if (folderAttributes == INVALID_FILE_ATTRIBUTES)
+        failSystem("Cannot write", path, ::GetLastError());
+    if (!(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        fail("Cannot write", path, ENOTDIR);
+    t.folderWritable = true;
+
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = ::GetLastError();
+        if (!missing(error))
+            failSystem("Cannot write", path, error);
+        return t;
+    }
+    t.exists = true;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        throw FileError("Cannot write \"" + path + "\": it is a folder, not a file");
+    HANDLE file = ::CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        failSystem("Cannot write", path, ::GetLastError());
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool disk = ::GetFileType(file) == FILE_TYPE_DISK && ::GetFileInformationByHandle(file, &info);
+    ::CloseHandle(file);
+    if (!disk)
+        throw FileError("Cannot write \"" + path + "\": it is not a regular file");
+    t.links = info.nNumberOfLinks;
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        throw FileError("Cannot write \"" + path + "\": the file is read-only");
+    return t;
+}
+
+// Writes `bytes` to a temporary file, flushes it to disk and moves it over
+// the target. Returns false, having changed nothing, when the folder refuses
+// a new file; throws FileError, leaving no temporary file, on other failures.
+bool replaceByRename(const std::string& path, std::string_view bytes, const WriteFunction& write)
+{
+    static std::atomic<unsigned> counter{0};
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 1000 && fd < 0; ++attempt) {
+        temp = path + "." + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
+        fd = openFile(temp, _O_WRONLY | _O_CREAT | _O_EXCL);
+        if (fd < 0 && errno != EEXIST) {
+            if (errno == EACCES)
+                return false;
+            fail("Cannot write", path, errno);
+        }
+    }
+    if (fd < 0)
+        fail("Cannot write", path, EEXIST);
+    Descriptor file(fd);
+    auto discard = [&](int error) {
+        ::_close(file.release());
+        ::_unlink(temp.c_str());
+        fail("Cannot write", path, error);
+    };
+    if (int error = writeAll(write, file.get(), bytes))
+        discard(error);
+    if (::_commit(file.get()) != 0)
+        discard(errno);
+    if (::_close(file.release()) != 0) {
+        const int error = errno;
+        ::_unlink(temp.c_str());
+        fail("Cannot write", path, error);
+    }
+    if (!::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = ::GetLastError();
+        ::_unlink(temp.c_str());
+        failSystem("Cannot write", path, error);
+    }
+    return true;
+}
+
+// Overwrites the existing file itself, keeping its identity and links. What
+// it held is read first; if the write fails part-way it is written back, and
+// the error says whether that worked.
+void writeInPlace(const std::string& path, std::string_view bytes, const WriteFunction& write)
+{
+    Descriptor fd(openFile(path, _O_RDWR));
+    if (fd.get() < 0)
+        fail("Cannot write", path, errno);
+    std::string old;
+    if (int error = readAll(fd.get(), old))
+        fail("Cannot write", path, error);
+
+    auto replaceWith = [&](std::string_view content) -> int {
+        if (::_lseeki64(fd.get(), 0, SEEK_SET) != 0)
+            return errno;
+        if (int error = writeAll(write, fd.get(), content))
+            return error;
+        if (int error = ::_chsize_s(fd.get(), static_cast<long long>(content.size())))
+            return error;
+        return ::_commit(fd.get()) == 0 ? 0 : errno;
+    };
+    const int error = replaceWith(bytes);
+    if (error == 0)
+        return;
+    const int restoreError = replaceWith(old);
+    if (restoreError == 0)
+        throw FileError("Cannot write \"" + path + "\": " + std::strerror(error) +
+                        "; its old content was written back");
+    throw FileError("Cannot write \"" + path + "\": " + std::strerror(error) +
+                    ", and writing its old content back failed too (" + std::strerror(restoreError) +
+                    "): the file may be damaged");
+}
+
+} // namespace
+
+void ensureWritable(const std::string& path)
+{
+    checkTarget(path);
+}
+
+void writeFileAtomically(const std::string& path, std::string_view bytes, const WriteFunction& write)
+{
+    const Target t = checkTarget(path);
+    // A file with other names (hard links), or in a folder that takes no new
+    // file, can only be written where it is.
+    const bool inPlace = t.exists && (t.links > 1 || !t.folderWritable);
+    if (inPlace || !replaceByRename(path, bytes, write)) {
+        if (!t.exists)
+            throw FileError("Cannot write \"" + path + "\": the folder \"" + parentFolder(path) + "\" is read-only");
+        writeInPlace(path, bytes, write);
+    }
+}
+
+} // namespace rota
