@@ -97,7 +97,7 @@ TEST(BatchRunner, FailingLinesAreReportedAndTheRunGoesOn)
 TEST(BatchRunner, ComposedBatchOverAnEmptyDataFolderChangesNothing)
 {
     Folder f;
-    BatchSettings settings{f.dir.path(), "1900", "0401", "1030", "AL00.txt", 3};
+    BatchSettings settings{f.dir.path(), "1900", "0401", "1030", "AL00.txt", LeagueOption::AlNl};
     saveLines(f.dir.file(kBatchFileName), composeBatch(settings));
     EXPECT_EQ(runBatchFile(f.dir.file(kBatchFileName), f.dir.path(), f.diagnostics), 1);
     EXPECT_FALSE(pathExists(f.dir.file("AL00.txt")));
@@ -117,7 +117,7 @@ TEST(CompileSeason, RealEventFilesBecomeTheDataFile)
     in.startDate = "07/01";
     in.endDate = "09/30";
     in.year = 2020;
-    in.leagueIndex = 3;
+    in.league = LeagueOption::AlNl;
     ASSERT_TRUE(compileSeason(f.dir.path(), in, f.diagnostics)) << f.diagnostics.str();
 
     const auto lines = loadLines(f.dir.file("Season20.txt"));
