@@ -32,12 +32,18 @@ void TeamTable::load(const std::string& path)
     const IniFile file = readIniFile(path);
     lines_ = file.lines();
     sectionOfLine_.assign(lines_.size(), std::string());
+    // Only the first section of a name is read and written, as IniFile
+    // does; the entries of a later one of the same name cannot be edited.
     std::string section;
     bool inSection = false;
+    std::vector<std::string> seen;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (auto name = sectionHeader(lines_[i])) {
             section = *name;
             inSection = true;
+            for (const std::string& earlier : seen)
+                inSection = inSection && !equalsIgnoringCase(earlier, section);
+            seen.push_back(section);
         } else if (inSection) {
             sectionOfLine_[i] = section;
         }
@@ -55,7 +61,8 @@ std::optional<TeamEntry> TeamTable::entryAt(std::size_t index) const
     TeamEntry entry{sectionOfLine_[index], trimmed(line.substr(0, eq)), {}};
     if (eq != std::string::npos)
         entry.value = line.substr(eq + 1);
-    if (entry.key.empty())
+    // A key that begins with "[" could become a section header once named.
+    if (entry.key.empty() || entry.key.front() == '[')
         return std::nullopt;
     return entry;
 }

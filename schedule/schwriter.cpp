@@ -42,8 +42,9 @@ std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows)
     std::vector<std::string> longTexts;
     for (const GameRow& row : rows)
         for (const std::string* text : {&row.vis, &row.home})
-            if (text->size() > kTeamTextLength) {
-                std::string problem = "\"" + *text + "\": " + std::to_string(text->size()) + " characters";
+            if (text->size() > kTeamTextLength || text->empty()) {
+                std::string problem = text->empty() ? std::string(row.date + ": a game without a team text")
+                                                    : "\"" + *text + "\": " + std::to_string(text->size()) + " characters";
                 bool known = false;
                 for (const auto& p : longTexts)
                     known = known || p == problem;

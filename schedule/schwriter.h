@@ -19,7 +19,8 @@ inline constexpr std::size_t kDateLength = 8;
 // What keeps `rows` from fitting the format, one text per problem: every run
 // of more than 15 games on one date ("05/30/84: 20 games"), every date
 // (edited by the user) of other than 8 characters, and every Vis or Home
-// text longer than 8 characters. Empty when the list fits.
+// text longer than 8 characters or empty (an empty slot ends a day record).
+// Empty when the list fits.
 std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows);
 
 // The header record: "D" and 429 spaces.

@@ -7,11 +7,11 @@ void GameDataReader::readLine(ReadContext& ctx)
     GameLine& g = ctx.game;
     if (ctx.columns(5, 6) != "67") {
         g.date = ctx.columns(17, 24);
-        if (ctx.lineIndex == 0)
+        if (ctx.seasonYear.empty())
             ctx.seasonYear = ctx.columns(23, 24);
     } else {
         g.date = ctx.columns(15, 22);
-        if (ctx.lineIndex == 0)
+        if (ctx.seasonYear.empty())
             ctx.seasonYear = ctx.columns(21, 22);
     }
 

@@ -26,7 +26,7 @@ void GameLogsReader::readStandardLine(ReadContext& ctx)
 {
     GameLine& g = ctx.game;
     g.date = ctx.columns(6, 7) + "/" + ctx.columns(8, 9) + "/" + ctx.columns(4, 5);
-    if (ctx.lineIndex == 0)
+    if (ctx.seasonYear.empty())
         ctx.seasonYear = ctx.columns(4, 5);
 
     cursor_ = 12;

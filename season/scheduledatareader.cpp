@@ -28,7 +28,7 @@ void ScheduleDataReader::readStandardLine(ReadContext& ctx)
 {
     GameLine& g = ctx.game;
     g.date = ctx.columns(6, 7) + "/" + ctx.columns(8, 9) + "/" + ctx.columns(4, 5);
-    if (ctx.lineIndex == 0)
+    if (ctx.seasonYear.empty())
         ctx.seasonYear = ctx.columns(4, 5);
     g.visitorCode = ctx.columns(23, 25);
     g.visitorLeague = ctx.columns(29, 30);

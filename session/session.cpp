@@ -1,5 +1,6 @@
 #include "session/session.h"
 
+#include "common/ascii.h"
 #include "config/teamnames.h"
 #include "platform/fileio.h"
 #include "platform/shortpath.h"
@@ -122,6 +123,13 @@ std::string scheduleNameProblem(const std::string& name)
         return "The file name \"" + name + "\" is longer than 8 characters.";
     if (name.find_first_of("/\\:*?\"<>|") != std::string::npos || name == "." || name == "..")
         return "The file name \"" + name + "\" holds a character that a file name cannot hold.";
+    // Names Windows keeps for its devices, whatever the extension.
+    static const char* const reserved[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
+                                           "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                           "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    for (const char* device : reserved)
+        if (equalsIgnoringCase(name, device))
+            return "The file name \"" + name + "\" is the name of a device on Windows.";
     return {};
 }
 

@@ -88,4 +88,11 @@ TEST(TeamTable, EditsFollowTheirKeyWhileOthersChangeTheFile)
     Session session(dir.path());
     session.loadTeamTable();
     EXPECT_EQ(session.setTeamName("Game Data", "DEF", "Sox").kind, Outcome::Kind::Refused);
+
+    // Only the first section of a name is edited, as it is the one read; a
+    // key that begins with "[" is no entry (a name could make it a header).
+    test::writeFile(path, "[Game Data]\n[KEY=\nABC=\n[Game Data]\nXYZ=\n");
+    table.load(path);
+    EXPECT_EQ(table.entryAt(1), std::nullopt);
+    EXPECT_EQ(table.set("Game Data", "XYZ", "X"), std::nullopt);
 }

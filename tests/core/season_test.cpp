@@ -73,6 +73,8 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
     } cases[] = {
         {"schedule, end-of-file mark", DT::ScheduleData, LO::AlNl, 1900, sched("20050403", "BOS AL", "NYA AL") + "\x1a",
          "04/03/05 05BosA 05NyaA\n"},
+        {"a blank first line, the year from the first game", DT::ScheduleData, LO::AlNl, 1900,
+         "\r\n" + sched("20050403", "BOS AL", "NYA AL"), "04/03/05 05BosA 05NyaA\n"},
         {"visitor's game number moves the home team", DT::ScheduleData, LO::AlNl, 1900,
          sched("20050404", "BOS AL", "NYN NL", "123") + sched("20050403", "BOS AL", "NYA AL", "12"),
          "04/03/05 05BosA 05NyaA\n04/04/05 05BosA 05NynN\n"},

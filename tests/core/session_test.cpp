@@ -52,7 +52,7 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     test::TempDir home, seasons;
     Session session = opened(home, seasons, sched("20050404", "BOS", "NYA") + sched("20050403", "CHA", "DET"));
     ASSERT_EQ(session.state(), State::Loaded);
-    for (const std::string name : {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b"})
+    for (const std::string name : {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b", "CON", "nul", "Com1"})
         EXPECT_EQ(session.writeSchedule(name).kind, Outcome::Kind::Refused) << name;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(seasons.path()), {}), 1);
     EXPECT_EQ(session.changeGameDate(0, "09/30/05"), 1u);
