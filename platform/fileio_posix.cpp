@@ -71,11 +71,14 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
     if (!S_ISREG(st.st_mode))
         throw FileError("Cannot read \"" + path + "\": it is not a regular file");
 
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[1 << 16];
+    // Straight into the string, in the size the file has now; a file that
+    // grows meanwhile is read on to its end.
+    std::string bytes(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::size_t done = 0;
     for (;;) {
-        ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (done == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -83,8 +86,9 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
         }
         if (n == 0)
             break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        done += static_cast<std::size_t>(n);
     }
+    bytes.resize(done);
     return bytes;
 }
 

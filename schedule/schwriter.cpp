@@ -72,46 +72,57 @@ std::string headerRecord()
     return record;
 }
 
+namespace {
+
+void appendSlot(std::string& out, const GameRow& row)
+{
+    appendPadded(out, row.vis);
+    appendPadded(out, row.home);
+    out += row.dh.empty() ? "      " : "/n:2  ";
+    out += "      ";
+}
+
+} // namespace
+
 std::string gameSlot(const GameRow& row)
 {
     std::string slot;
     slot.reserve(kSlotLength);
-    appendPadded(slot, row.vis);
-    appendPadded(slot, row.home);
-    slot += row.dh.empty() ? "      " : "/n:2  ";
-    slot += "      ";
+    appendSlot(slot, row);
     return slot;
 }
 
 std::string buildScheduleFile(const std::vector<GameRow>& rows,
                               const std::function<void(std::size_t, std::size_t)>& progress)
 {
-    std::string file = headerRecord();
-    std::string record;
+    std::size_t days = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        days += i == 0 || rows[i].date != rows[i - 1].date ? 1 : 0;
+    std::string file;
+    file.reserve((days + 1) * kRecordLength);
+    file += headerRecord();
+    // Each day record is written straight into the file: two blanks, the
+    // date, its games, and empty slots up to 15.
     std::size_t slotCount = 0;
     const std::size_t n = rows.size();
     for (std::size_t i = 0; i < n; ++i) {
-        if (i == 0) {
-            record = "  " + rows[i].date;
-            slotCount = 1;
-        } else if (rows[i].date != rows[i - 1].date) {
-            appendEmptySlots(record, kSlotsPerDay - slotCount);
-            file += record;
-            record = "  " + rows[i].date;
+        if (rows[i].date.size() != kDateLength)
+            doesNotFit("the date \"" + rows[i].date + "\" is not 8 characters");
+        if (i == 0 || rows[i].date != rows[i - 1].date) {
+            if (i > 0)
+                appendEmptySlots(file, kSlotsPerDay - slotCount);
+            file += "  ";
+            file += rows[i].date;
             slotCount = 1;
         } else if (++slotCount > kSlotsPerDay) {
             doesNotFit(rows[i].date + " has more than 15 games");
         }
-        if (rows[i].date.size() != kDateLength)
-            doesNotFit("the date \"" + rows[i].date + "\" is not 8 characters");
-        record += gameSlot(rows[i]);
-        if (i == n - 1) {
-            appendEmptySlots(record, kSlotsPerDay - slotCount);
-            file += record;
-        }
+        appendSlot(file, rows[i]);
         if (progress)
             progress(i, n);
     }
+    if (n > 0)
+        appendEmptySlots(file, kSlotsPerDay - slotCount);
     return file;
 }
 

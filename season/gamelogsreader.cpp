@@ -25,7 +25,7 @@ void GameLogsReader::advanceToComma(ReadContext& ctx)
 void GameLogsReader::readStandardLine(ReadContext& ctx)
 {
     GameLine& g = ctx.game;
-    g.date = ctx.columns(6, 7) + "/" + ctx.columns(8, 9) + "/" + ctx.columns(4, 5);
+    ctx.readDate(g.date, 4, 6, 8);
     if (ctx.seasonYear.empty())
         ctx.seasonYear = ctx.columns(4, 5);
 

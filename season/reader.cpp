@@ -22,10 +22,28 @@ char ReadContext::column(std::size_t column) const
 
 std::string ReadContext::columns(std::size_t from, std::size_t to) const
 {
+    std::string text;
+    appendColumns(text, from, to);
+    return text;
+}
+
+void ReadContext::appendColumns(std::string& out, std::size_t from, std::size_t to) const
+{
     if (to > line.size())
         column(std::max(from, line.size() + 1)); // reports the first missing column
     column(from);
-    return std::string(line.substr(from - 1, to - from + 1));
+    out.append(line.data() + from - 1, to - from + 1);
+}
+
+void ReadContext::readDate(std::string& out, std::size_t yearColumn, std::size_t monthColumn,
+                           std::size_t dayColumn) const
+{
+    out.clear();
+    appendColumns(out, monthColumn, monthColumn + 1);
+    out += '/';
+    appendColumns(out, dayColumn, dayColumn + 1);
+    out += '/';
+    appendColumns(out, yearColumn, yearColumn + 1);
 }
 
 void ReadContext::moveToNextLine()

@@ -45,6 +45,13 @@ public:
     // Columns `from` to `to` of the line. Throws DataError.
     std::string columns(std::size_t from, std::size_t to) const;
 
+    // Appends columns `from` to `to` of the line to `out`. Throws DataError.
+    void appendColumns(std::string& out, std::size_t from, std::size_t to) const;
+
+    // Sets `out` to the date made of the year, month and day in columns
+    // from `yearColumn`, `monthColumn` and `dayColumn` (two each): MM/DD/YY.
+    void readDate(std::string& out, std::size_t yearColumn, std::size_t monthColumn, std::size_t dayColumn) const;
+
     // Makes the next line of the file the current one (a header was read).
     // Throws DataError when there is none.
     void moveToNextLine();

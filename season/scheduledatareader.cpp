@@ -27,11 +27,11 @@ void ScheduleDataReader::readCsvRow(ReadContext& ctx)
 void ScheduleDataReader::readStandardLine(ReadContext& ctx)
 {
     GameLine& g = ctx.game;
-    g.date = ctx.columns(6, 7) + "/" + ctx.columns(8, 9) + "/" + ctx.columns(4, 5);
+    ctx.readDate(g.date, 4, 6, 8);
     if (ctx.seasonYear.empty())
         ctx.seasonYear = ctx.columns(4, 5);
-    g.visitorCode = ctx.columns(23, 25);
-    g.visitorLeague = ctx.columns(29, 30);
+    ctx.appendColumns(g.visitorCode, 23, 25);
+    ctx.appendColumns(g.visitorLeague, 29, 30);
 
     // The comma after the visiting team's game number (1 to 3 digits)
     // places the home team's fields; without one, the last line's places hold.
@@ -40,8 +40,8 @@ void ScheduleDataReader::readStandardLine(ReadContext& ctx)
             homeColumn_ = comma + 2;
             homeLeagueColumn_ = comma + 8;
         }
-    g.homeCode = ctx.columns(homeColumn_, homeColumn_ + 2);
-    g.homeLeague = ctx.columns(homeLeagueColumn_, homeLeagueColumn_ + 1);
+    ctx.appendColumns(g.homeCode, homeColumn_, homeColumn_ + 2);
+    ctx.appendColumns(g.homeLeague, homeLeagueColumn_, homeLeagueColumn_ + 1);
 }
 
 } // namespace rota

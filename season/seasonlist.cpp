@@ -25,8 +25,10 @@ void SeasonList::markLastAsDoubleheader()
 void SeasonList::sortByDate()
 {
     sorted_ = true;
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [](const GameRow& a, const GameRow& b) { return captionLess(a.date, b.date); });
+    const auto byDate = [](const GameRow& a, const GameRow& b) { return captionLess(a.date, b.date); };
+    // Retrosheet's files mostly come in date order already.
+    if (!std::is_sorted(rows_.begin(), rows_.end(), byDate))
+        std::stable_sort(rows_.begin(), rows_.end(), byDate);
 }
 
 std::size_t SeasonList::setDate(std::size_t index, std::string date)

@@ -62,24 +62,21 @@ bool isAllowedControl(unsigned char byte)
 // The first byte of `line` that no text file holds, or npos.
 std::size_t firstForbiddenByte(std::string_view line)
 {
-    const auto forbidden = [&](std::size_t c) {
-        const auto byte = static_cast<unsigned char>(line[c]);
-        return byte < 0x20 && !isAllowedControl(byte);
-    };
     std::size_t c = 0;
-    // Eight bytes at a time; a word that holds a control byte is looked at
-    // byte by byte.
-    for (; c + 8 <= line.size(); c += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, line.data() + c, 8);
-        if (holdsControlByte(word))
-            for (std::size_t b = c; b < c + 8; ++b)
-                if (forbidden(b))
-                    return b;
+    // Sixteen bytes at a time while none is a control character; from the
+    // first word that holds one (a tab, say), byte by byte.
+    for (; c + 16 <= line.size(); c += 16) {
+        std::uint64_t first, second;
+        std::memcpy(&first, line.data() + c, 8);
+        std::memcpy(&second, line.data() + c + 8, 8);
+        if (holdsControlByte(first) || holdsControlByte(second))
+            break;
     }
-    for (; c < line.size(); ++c)
-        if (forbidden(c))
+    for (; c < line.size(); ++c) {
+        const auto byte = static_cast<unsigned char>(line[c]);
+        if (byte < 0x20 && !isAllowedControl(byte))
             return c;
+    }
     return std::string_view::npos;
 }
 
@@ -116,8 +113,9 @@ void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeas
 
     std::unique_ptr<SeasonReader> reader = makeSeasonReader(options.dataType);
     ReadContext ctx(lines, options.league, options.year, season.seasonYear);
-    std::string previousKey;
-    bool havePreviousKey = false;
+    // The game of the last line read: date, visitor and home code.
+    std::string previousGame[3];
+    bool havePreviousGame = false;
     std::unordered_map<std::string, std::size_t> gameOfKey; // for readers that fold distant repeats
 
     for (ctx.lineIndex = 0; ctx.lineIndex < lines.size(); ++ctx.lineIndex) {
@@ -125,27 +123,32 @@ void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeas
         if (ctx.line.size() < reader->minimumLength())
             continue;
         ctx.skip = false;
-        ctx.game = GameLine{};
+        for (std::string* field : {&ctx.game.date, &ctx.game.visitorCode, &ctx.game.homeCode,
+                                   &ctx.game.visitorLeague, &ctx.game.homeLeague})
+            field->clear();
         reader->readLine(ctx);
         checkFields(ctx, options.dataType);
 
-        std::string key = gameKey(ctx.game);
+        const GameLine& g = ctx.game;
         if (reader->foldsDistantRepeats()) {
             // A repeat of a game listed earlier in the file is the second
             // game of a doubleheader, wherever it stands.
             if (!ctx.skip) {
-                auto [at, added] = gameOfKey.try_emplace(std::move(key), season.games.size());
+                auto [at, added] = gameOfKey.try_emplace(gameKey(g), season.games.size());
                 if (!added) {
                     season.games[at->second].doubleheader = true;
                     ctx.skip = true;
                 }
             }
         } else {
-            // A game whose key repeats the key of the line before it is the
+            // A game that repeats the game of the line before it is the
             // second game of a doubleheader: it marks the last game listed.
-            const bool repeat = havePreviousKey && key == previousKey;
-            previousKey = std::move(key);
-            havePreviousKey = true;
+            const bool repeat = havePreviousGame && g.date == previousGame[0] && g.visitorCode == previousGame[1] &&
+                                g.homeCode == previousGame[2];
+            previousGame[0] = g.date;
+            previousGame[1] = g.visitorCode;
+            previousGame[2] = g.homeCode;
+            havePreviousGame = true;
             if (!ctx.skip && repeat) {
                 if (!season.games.empty())
                     season.games.back().doubleheader = true;
@@ -153,8 +156,9 @@ void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeas
             }
         }
         if (!ctx.skip) {
-            const GameLine& g = ctx.game;
-            season.games.push_back({g.date, g.visitorCode, g.visitorLeague, g.homeCode, g.homeLeague, false});
+            GameLine& g = ctx.game;
+            season.games.push_back({std::move(g.date), std::move(g.visitorCode), std::move(g.visitorLeague),
+                                    std::move(g.homeCode), std::move(g.homeLeague), false});
         }
         if (progress)
             progress(ctx.lineIndex, lines.size());

@@ -8,7 +8,9 @@
 #include "schedule/schwriter.h"
 #include "season/seasonloader.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <unordered_map>
 
 namespace rota {
 
@@ -19,29 +21,51 @@ std::string fileNameOf(const std::string& path)
     return std::filesystem::path(path).filename().string();
 }
 
-// The rows of `season`, each team text the season year followed by the
-// team's name.
-std::vector<GameRow> rowsOf(const ParsedSeason& season, const std::vector<std::string>& names)
+// The teams of a season, each once, in the order they first play: a game's
+// visitor, then its home team.
+struct SeasonTeams {
+    std::vector<std::string> keys;       // configuration keys of the teams
+    std::vector<std::uint32_t> teamOf;   // per game, the visitor's and the home team's index
+};
+
+SeasonTeams teamsOf(const ParsedSeason& season, DataType dataType)
 {
-    std::vector<GameRow> rows;
-    rows.reserve(season.games.size());
-    for (std::size_t i = 0; i < season.games.size(); ++i) {
-        const SeasonGame& game = season.games[i];
-        rows.push_back({game.date, season.seasonYear + names[2 * i], season.seasonYear + names[2 * i + 1],
-                        game.doubleheader ? kDoubleheaderMark : ""});
+    SeasonTeams teams;
+    teams.teamOf.reserve(2 * season.games.size());
+    std::unordered_map<std::string, std::uint32_t> indexOf;
+    std::string seen;
+    const auto add = [&](const std::string& code, const std::string& league) {
+        seen.assign(code).append(1, '\0').append(league);
+        auto [at, added] = indexOf.try_emplace(seen, static_cast<std::uint32_t>(teams.keys.size()));
+        if (added)
+            teams.keys.push_back(teamKey(dataType, code, league));
+        teams.teamOf.push_back(at->second);
+    };
+    for (const SeasonGame& game : season.games) {
+        add(game.visitorCode, game.visitorLeague);
+        add(game.homeCode, game.homeLeague);
     }
-    return rows;
+    return teams;
 }
 
-std::vector<std::string> teamKeysOf(const ParsedSeason& season, DataType dataType)
+// Fills `list` with the rows of `season`, each team text the season year
+// followed by the team's name. Returns how many team texts have no name.
+std::size_t fillRows(SeasonList& list, const ParsedSeason& season, const SeasonTeams& teams,
+                     const std::vector<std::string>& names)
 {
-    std::vector<std::string> keys;
-    keys.reserve(2 * season.games.size());
-    for (const SeasonGame& game : season.games) {
-        keys.push_back(teamKey(dataType, game.visitorCode, game.visitorLeague));
-        keys.push_back(teamKey(dataType, game.homeCode, game.homeLeague));
+    std::vector<std::string> texts;
+    texts.reserve(names.size());
+    for (const std::string& name : names)
+        texts.push_back(season.seasonYear + name);
+    std::size_t unnamed = 0;
+    for (std::size_t i = 0; i < season.games.size(); ++i) {
+        const SeasonGame& game = season.games[i];
+        const std::uint32_t visitor = teams.teamOf[2 * i];
+        const std::uint32_t home = teams.teamOf[2 * i + 1];
+        unnamed += (names[visitor].empty() ? 1 : 0) + (names[home].empty() ? 1 : 0);
+        list.append({game.date, texts[visitor], texts[home], game.doubleheader ? kDoubleheaderMark : ""});
     }
-    return keys;
+    return unnamed;
 }
 
 } // namespace
@@ -90,16 +114,14 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
         } catch (const DataError& error) {
             // The games read so far stay in sight, in file order, with the
             // names known; the configuration file is not touched.
-            const TeamNames names = lookUpTeamNames(configFile_, section, teamKeysOf(season, dataType), false);
-            for (GameRow& row : rowsOf(season, names.names))
-                games_.append(std::move(row));
+            const SeasonTeams teams = teamsOf(season, dataType);
+            fillRows(games_, season, teams, lookUpTeamNames(configFile_, section, teams.keys, false).names);
             return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_, error.lineNumber());
         }
-        const TeamNames names = lookUpTeamNames(configFile_, section, teamKeysOf(season, dataType), true);
-        for (GameRow& row : rowsOf(season, names.names))
-            games_.append(std::move(row));
+        const SeasonTeams teams = teamsOf(season, dataType);
+        const TeamNames names = lookUpTeamNames(configFile_, section, teams.keys, true);
+        missingTeamCount_ = fillRows(games_, season, teams, names.names);
         missingTeams_ = names.missingKeys;
-        missingTeamCount_ = names.missingCount;
     } catch (const FileError& error) {
         return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_);
     }
