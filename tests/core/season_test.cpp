@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using namespace rota;
-using namespace std::string_literals;
 using test::loadText;
 using DT = DataType;
 using LO = LeagueOption;
@@ -71,10 +70,8 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
         std::string text;
         const char* rows;
     } cases[] = {
-        {"schedule, end-of-file mark", DT::ScheduleData, LO::AlNl, 1900, sched("20050403", "BOS AL", "NYA AL") + "\x1a",
-         "04/03/05 05BosA 05NyaA\n"},
-        {"a blank first line, the year from the first game", DT::ScheduleData, LO::AlNl, 1900,
-         "\r\n" + sched("20050403", "BOS AL", "NYA AL"), "04/03/05 05BosA 05NyaA\n"},
+        {"a blank first line, the year from the first game, end-of-file mark", DT::ScheduleData, LO::AlNl, 1900,
+         "\r\n" + sched("20050403", "BOS AL", "NYA AL") + "\x1a", "04/03/05 05BosA 05NyaA\n"},
         {"visitor's game number moves the home team", DT::ScheduleData, LO::AlNl, 1900,
          sched("20050404", "BOS AL", "NYN NL", "123") + sched("20050403", "BOS AL", "NYA AL", "12"),
          "04/03/05 05BosA 05NyaA\n04/04/05 05BosA 05NynN\n"},
@@ -126,75 +123,60 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
     }
 }
 
-namespace {
-
-struct BadFile {
-    const char* name;
-    DT type;
-    std::string text;
-    std::size_t line;
-    const char* message;
-};
-
-const std::string good = sched("20050403", "BOS AL", "NYA AL");
-const std::string logLine = gameLog("20050403", "BOS AL", "NYA AL");
-const std::string data = gameData("07/31/20", "BOS", "NYA");
-const std::string csvRow = "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"\",\"\"\n";
-
-const BadFile kBadFiles[] = {
-    {"ZeroByteInASchedule", DT::ScheduleData, good + poked(good, 5, '\0') + good, 2,
-     "column 6 holds the control character 0"},
-    {"ZeroByteInGameLogs", DT::GameLogs, logLine + poked(logLine, 0, '\0'), 2,
-     "column 1 holds the control character 0"},
-    {"ZeroByteInGameData", DT::GameData, data + poked(data, 4, '\0'), 2, "column 5 holds the control character 0"},
-    {"ControlCharacter", DT::ScheduleData, good + poked(good, 11, '\x01'), 2,
-     "column 12 holds the control character 1"},
-    {"OverlongLine", DT::GameData, data + std::string(70000, ','), 2, "the line is 70000 characters long"},
-    {"LineEndsBeforeAColumn", DT::ScheduleData, good + good.substr(0, 37), 2, "column 38 is past the end"},
-    {"HeadedNoLineAfterTheHeader", DT::ScheduleData, "\"Date\",\"Visitor\",\"Home\",\"League\"\n", 1,
-     "the file has no line after its header line"},
-    {"GameLogWithoutItsClosingQuote", DT::GameLogs,
-     logLine + "\"20050404\",0,\"Mon\",\"BOS\",\"AL\",12,\"NYA\",\"AL 12 3 2 54 and no closing mark\n", 2,
-     "column 73 is past the end of the line"},
-    {"GameDataWithSixCommas", DT::GameData, data + ",,,,,," + std::string(124, 'z'), 2,
-     "the line has fewer than seven commas"},
-    {"GameLogsOpenedAsGameData", DT::GameData, test::readFile(test::sampleFile("GL1915.TXT")).substr(0, 2000), 1,
-     "the date \"Sat\",\"NE\" is not a date MM/DD/YY"},
-    {"DayOfFourLettersShiftsTheTeamCode", DT::GameLogs,
-     "\"20050403\",0,\"Sund\",\"BOS\",\"AL\",12,\"NYA\",\"AL\",12,3,2,54,\"D\",\"\",\"BAL10\"\n", 1,
-     "the team code \"\"BOS\" is not letters and digits"},
-    {"DateOfNoDigits", DT::ScheduleData, good + "\"2005O403" + good.substr(9), 2, "the date \"O4/03/05\""},
-    {"CSVHeaderWithoutHome", DT::ScheduleData, "Date,Num,Day,Visitor,League,Game,Away,League\n" + csvRow, 1,
-     "the header row has no \"Home\" column"},
-    {"CSVRowOfTooFewFields", DT::ScheduleData, kCsvHeader + csvRow + "\"20050404\",\"0\",\"Mon\",\"BOS\",\"AL\"\n", 3,
-     "the row has 5 fields; the header names 12"},
-    {"CSVDateNotDigits", DT::ScheduleData, kCsvHeader + "2005-04-03,0,Sun,BOS,AL,1,NYA,AL,1,N,,\n", 2,
-     "the date \"2005-04-03\" is not 8 digits"},
-    {"EmptyFile", DT::ScheduleData, "", 0, "No games were read from \"season.txt\""},
-};
-
-void PrintTo(const BadFile& file, std::ostream* out)
+TEST(SeasonLayouts, TheScheduleCsvOf2020HoldsItsNineHundredGames)
 {
-    *out << file.name;
+    const test::Loaded r = test::loadFile(test::sampleFile("2020schedule.csv"), DT::ScheduleData);
+    ASSERT_TRUE(r.written.done()) << r.outcome.message << r.written.message;
+    std::size_t games = 0;
+    for (const GameRow& row : r.rows)
+        games += row.dh.empty() ? 1 : 2;
+    EXPECT_EQ(games, 900u);
+    EXPECT_EQ(r.rows.front().date + " " + r.rows.back().date, "07/23/20 09/27/20");
 }
 
-class UnreadableFile : public testing::TestWithParam<BadFile> { };
-
-} // namespace
-
-TEST_P(UnreadableFile, IsRefusedAndKeepsJunkOutOfRotaIni)
+TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
 {
-    const BadFile& c = GetParam();
-    const test::Loaded r = loadText(c.text, c.type, LO::AlNl, kNames);
-    EXPECT_FALSE(r.outcome.done());
-    EXPECT_EQ(r.outcome.line, c.line);
-    const std::string prefix = c.line ? "line " + std::to_string(c.line) + ": " : "";
-    EXPECT_NE(r.outcome.message.find(prefix + c.message), std::string::npos) << r.outcome.message;
-    EXPECT_EQ(r.state, SessionState::LoadFailed);
-    EXPECT_EQ(r.written.kind, Outcome::Kind::Refused);
-    EXPECT_TRUE(r.sch.empty());
-    EXPECT_EQ(r.ini, kNames);
+    const std::string good = sched("20050403", "BOS AL", "NYA AL"), logLine = gameLog("20050403", "BOS AL", "NYA AL");
+    const std::string data = gameData("07/31/20", "BOS", "NYA");
+    const std::string csvRow = "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"\",\"\"\n";
+    const struct {
+        DT type;
+        std::string text;
+        std::size_t line;
+        const char* cause;
+    } cases[] = {
+        {DT::ScheduleData, good + poked(good, 5, '\0') + good, 2, "column 6 holds the control character 0"},
+        {DT::GameLogs, logLine + poked(logLine, 0, '\0'), 2, "column 1 holds the control character 0"},
+        {DT::GameData, data + poked(data, 4, '\0'), 2, "column 5 holds the control character 0"},
+        {DT::ScheduleData, good + poked(good, 11, '\x01'), 2, "column 12 holds the control character 1"},
+        {DT::GameData, data + std::string(70000, ','), 2, "the line is 70000 characters long"},
+        {DT::ScheduleData, good + good.substr(0, 37), 2, "column 38 is past the end"},
+        {DT::ScheduleData, "\"Date\",\"Visitor\",\"Home\",\"League\"\n", 1, "no line after its header line"},
+        {DT::GameLogs, logLine + "\"20050404\",0,\"Mon\",\"BOS\",\"AL\",12,\"NYA\",\"AL 12 3 2 54 and no closing mark\n", 2,
+         "column 73 is past the end"},
+        {DT::GameData, data + ",,,,,," + std::string(124, 'z'), 2, "fewer than seven commas"},
+        {DT::GameData, test::readFile(test::sampleFile("GL1915.TXT")).substr(0, 2000), 1,
+         "the date \"Sat\",\"NE\" is not a date"},
+        {DT::GameLogs, "\"20050403\",0,\"Sund\",\"BOS\",\"AL\",12,\"NYA\",\"AL\",12,3,2,54,\"D\",\"\",\"BAL10\"\n", 1,
+         "the team code \"\"BOS\" is not"},
+        {DT::ScheduleData, good + "\"2005O403" + good.substr(9), 2, "the date \"O4/03/05\""},
+        {DT::ScheduleData, "Date,Num,Day,Visitor,League,Game,Away,League\n" + csvRow, 1, "no \"Home\" column"},
+        {DT::ScheduleData, kCsvHeader + csvRow + "\"20050404\",\"0\",\"Mon\",\"BOS\",\"AL\"\n", 3,
+         "the row has 5 fields; the header names 12"},
+        {DT::ScheduleData, kCsvHeader + "2005-04-03,0,Sun,BOS,AL,1,NYA,AL,1,N,,\n", 2, "the date \"2005-04-03\""},
+        {DT::ScheduleData, "", 0, "No games were read from \"season.txt\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cause);
+        const test::Loaded r = loadText(c.text, c.type, LO::AlNl, kNames);
+        EXPECT_FALSE(r.outcome.done());
+        EXPECT_EQ(r.outcome.line, c.line);
+        EXPECT_NE(r.outcome.message.find(c.line ? "line " + std::to_string(c.line) + ": " : ""), std::string::npos);
+        EXPECT_NE(r.outcome.message.find(c.cause), std::string::npos) << r.outcome.message;
+        EXPECT_EQ(r.state, SessionState::LoadFailed);
+        EXPECT_EQ(r.written.kind, Outcome::Kind::Refused);
+        EXPECT_EQ(r.sch, "");
+        EXPECT_EQ(r.ini, kNames);
+        EXPECT_TRUE(r.seasonKept);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(SeasonLayouts, UnreadableFile, testing::ValuesIn(kBadFiles),
-                         [](const auto& info) { return std::string(info.param.name); });

@@ -9,6 +9,7 @@ Loaded loadFile(const std::string& path, DataType dataType, LeagueOption league,
     TempDir home;
     if (!ini.empty())
         writeFile(home.file("rota.ini"), ini);
+    const std::string season = readFile(path);
     Session session(home.path());
     session.chooseDataType(dataType);
     Loaded out;
@@ -16,11 +17,10 @@ Loaded loadFile(const std::string& path, DataType dataType, LeagueOption league,
     out.state = session.state();
     out.rows = session.games().rows();
     out.missingTeams = session.missingTeams();
-    if (pathExists(home.file("rota.ini")))
-        out.ini = readFile(home.file("rota.ini"));
     out.written = session.writeScheduleTo(home.file("out.sch"));
-    if (pathExists(home.file("out.sch")))
-        out.sch = readFile(home.file("out.sch"));
+    out.ini = readFileIfPresent(home.file("rota.ini")).value_or("");
+    out.sch = readFileIfPresent(home.file("out.sch")).value_or("");
+    out.seasonKept = readFile(path) == season;
     return out;
 }
 

@@ -11,13 +11,12 @@
 namespace rota::test {
 
 struct Loaded {
-    Outcome outcome;    // of Session::openSeason
-    SessionState state; // after it
+    Outcome outcome, written; // of Session::openSeason, then of Session::writeScheduleTo
+    SessionState state;       // after the load
     std::vector<GameRow> rows;
     std::vector<std::string> missingTeams;
-    std::string ini; // rota.ini afterwards, "" when there is none
-    Outcome written; // of Session::writeScheduleTo
-    std::string sch; // the bytes written, "" when none were
+    std::string ini, sch; // rota.ini and the .sch file afterwards, "" where there is none
+    bool seasonKept;      // the season file is byte-identical afterwards
 };
 
 // Loads the file at `path` as `dataType` with a rota.ini holding `ini`
