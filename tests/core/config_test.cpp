@@ -4,6 +4,7 @@
 #include "platform/fileio.h"
 #include "tests/support/loadsupport.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace rota;
@@ -63,36 +64,36 @@ TEST(TeamTable, EditsFollowTheirKeyWhileOthersChangeTheFile)
 {
     test::TempDir dir;
     const std::string path = dir.file("rota.ini");
+    std::filesystem::create_directory(path);
+    Session session(dir.path());
+    EXPECT_EQ(session.loadTeamTable().kind, Outcome::Kind::Failed); // a folder
+    std::filesystem::remove(path);
     test::writeFile(path, "[Game Data]\nABC=\nDEF=\n");
-    TeamTable table;
-    table.load(path);
-    EXPECT_EQ(table.set("Game Data", "ABC", ""), 1u);
-    EXPECT_FALSE(table.hasEdits());
-    EXPECT_EQ(table.set("game data", "def", "Washington"), 2u);
+    ASSERT_TRUE(session.loadTeamTable().done());
+    EXPECT_TRUE(session.setTeamName("Game Data", "ABC", "").done());
+    EXPECT_FALSE(session.teamTable().hasEdits());
+    EXPECT_TRUE(session.setTeamName("game data", "def", "Wash").done());
+    EXPECT_TRUE(session.setTeamName("Game Data", "DEF", "Washington").done());
 
+    // Another program adds entries meanwhile; a save that fails keeps its file.
     test::writeFile(path, "[Game Data]\nNEW=\nABC=\nDEF=\n");
-    table.load(path);
-    EXPECT_EQ(table.lines()[3], "DEF=Washington");
+    session.loadTeamTable();
+    EXPECT_EQ(session.teamTable().lines()[3], "DEF=Washington");
     test::writeFile(path, "[Game Data]\nNEW=\nABC=\nDEF=\nGHI=Ghi\n");
     test::setReadOnly(path, true);
-    EXPECT_THROW(table.save(path), FileError);
+    EXPECT_EQ(session.saveTeamTable({}).kind, Outcome::Kind::Failed);
     test::setReadOnly(path, false);
     EXPECT_EQ(test::readFile(path), "[Game Data]\nNEW=\nABC=\nDEF=\nGHI=Ghi\n");
-    table.save(path);
+    session.saveTeamTable({});
     EXPECT_EQ(test::readFile(path), "[Game Data]\r\nNEW=\r\nABC=\r\nDEF=Washington\r\nGHI=Ghi\r\n");
-    EXPECT_FALSE(table.hasEdits());
+    EXPECT_FALSE(session.teamTable().hasEdits());
 
-    test::writeFile(path, "[Game Data]\nABC=\n");
-    table.load(path);
-    EXPECT_EQ(table.set("Game Data", "DEF", "Sox"), std::nullopt);
-    Session session(dir.path());
+    // No entry: one gone from the file, one of a later section of the same
+    // name (the first is the one read), a key that begins with "[" (a name
+    // could make it a header).
+    test::writeFile(path, "[Game Data]\nABC=\n[KEY=\n[Game Data]\nXYZ=\n");
     session.loadTeamTable();
-    EXPECT_EQ(session.setTeamName("Game Data", "DEF", "Sox").kind, Outcome::Kind::Refused);
-
-    // Only the first section of a name is edited, as it is the one read; a
-    // key that begins with "[" is no entry (a name could make it a header).
-    test::writeFile(path, "[Game Data]\n[KEY=\nABC=\n[Game Data]\nXYZ=\n");
-    table.load(path);
-    EXPECT_EQ(table.entryAt(1), std::nullopt);
-    EXPECT_EQ(table.set("Game Data", "XYZ", "X"), std::nullopt);
+    EXPECT_EQ(session.teamTable().entryAt(2), std::nullopt);
+    for (const char* key : {"DEF", "XYZ", "[KEY"})
+        EXPECT_EQ(session.setTeamName("Game Data", key, "X").kind, Outcome::Kind::Refused) << key;
 }

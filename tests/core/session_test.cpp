@@ -52,7 +52,8 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     test::TempDir home, seasons;
     Session session = opened(home, seasons, sched("20050404", "BOS", "NYA") + sched("20050403", "CHA", "DET"));
     ASSERT_EQ(session.state(), State::Loaded);
-    for (const std::string name : {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b", "CON", "nul", "Com1"})
+    for (const std::string name : {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b", "CON",
+                                   "nul", "Com1"})
         EXPECT_EQ(session.writeSchedule(name).kind, Outcome::Kind::Refused) << name;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(seasons.path()), {}), 1);
     EXPECT_EQ(session.changeGameDate(0, "09/30/05"), 1u);
@@ -60,7 +61,7 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("EIGHTCHR.sch"))),
               (std::vector<ScheduleGame>{{"04/04/05", "05", "05", false}, {"09/30/05", "05", "05", false}}));
     EXPECT_FALSE(pathExists(home.file("EIGHTCHR.sch")));
-
+    // Another data type chosen: nothing to write until a season is opened anew.
     EXPECT_FALSE(session.chooseDataType(DataType::ScheduleData));
     EXPECT_TRUE(session.chooseDataType(DataType::GameLogs));
     EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused);
@@ -74,22 +75,20 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
         (c < 'P' ? fifteen : sixteen) += sched("20050403", std::string("V") + c + c, std::string("H") + c + c);
     sixteen = fifteen + sixteen;
     const struct {
-        const char* name;
         std::string text;
         const char* names;   // rota.ini
         const char* date;    // an edited date of the first game, if any
         bool readOnly;       // the season's folder
         const char* problem; // the message names it; null when the write is done
     } cases[] = {
-        {"15 games a day", fifteen, "", nullptr, false, nullptr},
-        {"16 games a day", sixteen, "", nullptr, false, "04/03/05: 16 games"},
-        {"team text of 9 characters", fifteen, "[Schedule Data]\nVAA AL=Boston1\n", nullptr, false,
-         "\"05Boston1\": 9 characters"},
-        {"edited date", fifteen, "", "4/3/05", false, "\"4/3/05\": a date must be 8 characters"},
-        {"read-only folder", fifteen, "", nullptr, true, "Error Writing SCH File"},
+        {fifteen, "", nullptr, false, nullptr},
+        {sixteen, "", nullptr, false, "04/03/05: 16 games"},
+        {fifteen, "[Schedule Data]\nVAA AL=Boston1\n", nullptr, false, "\"05Boston1\": 9 characters"},
+        {fifteen, "", "4/3/05", false, "\"4/3/05\": a date must be 8 characters"},
+        {fifteen, "", nullptr, true, "Error Writing SCH File"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.problem ? c.problem : "fits");
         test::TempDir home, seasons;
         test::writeFile(home.file("rota.ini"), c.names);
         Session session = opened(home, seasons, c.text);
@@ -105,6 +104,7 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
             EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size(), 15u);
         }
     }
+    EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
     EXPECT_THROW(buildScheduleFile(std::vector<GameRow>(16, {"05/30/84", "a", "b", ""})), std::length_error);
 }
 
@@ -122,9 +122,7 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
         [&] { session.reloadSeason({}); },
         [&] { session.saveTeamTable({}); },
         [&] { session.setTeamName("Schedule Data", "GONE", "x"); },
-        [&] {
-            session.compileData({"a b", "04/01", "10/30", 1900, LeagueOption::AlNl}, out);
-        },
+        [&] { session.compileData({"a b", "04/01", "10/30", 1900, LeagueOption::AlNl}, out); },
         [&] { session.chooseDataType(DataType::GameLogs), session.chooseDataType(DataType::ScheduleData); },
     };
     for (std::size_t i = 0; i < std::size(actions); ++i) {
@@ -134,4 +132,5 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
         EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused) << i;
         EXPECT_FALSE(pathExists(seasons.file("OUT.sch"))) << i;
     }
+    EXPECT_EQ(Session(home.path()).reloadSeason({}).kind, Outcome::Kind::Refused); // nothing opened yet
 }
