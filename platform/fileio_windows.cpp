@@ -101,11 +101,6 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
     return bytes;
 }
 
-std::int64_t nanoseconds(LARGE_INTEGER time)
-{
-    return time.QuadPart * 100; // 100-nanosecond steps since 1601
-}
-
 } // namespace
 
 std::string readFileBytes(const std::string& path)
