@@ -35,3 +35,21 @@ build() {
   for t in "$@"; do targets+=(--target "$t"); done
   cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
+
+# Prints "== NAME" for a stage and notes when it began; stage_times prints
+# how long each stage so far took (the last one until now).
+stage_names=()
+stage_starts=()
+stage() {
+  stage_names+=("$1")
+  stage_starts+=("$SECONDS")
+  echo "== $1"
+}
+stage_times() {
+  local i end
+  for i in "${!stage_names[@]}"; do
+    end=$SECONDS
+    [ $((i + 1)) -lt ${#stage_names[@]} ] && end=${stage_starts[$((i + 1))]}
+    printf '%5ds  %s\n' $((end - stage_starts[i])) "${stage_names[$i]}"
+  done
+}
