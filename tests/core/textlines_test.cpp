@@ -1,53 +1,44 @@
 #include "platform/textlines.h"
 
-#include "platform/fileio.h"
-#include "tests/support/testsupport.h"
-
 #include <gtest/gtest.h>
 #include <random>
 
 using namespace rota;
 using Lines = std::vector<std::string>;
+using namespace std::string_literals;
 
 namespace {
 
-using namespace std::string_literals;
-
-struct SplitCase {
-    std::string bytes;
-    Lines lines;
-};
-
-const SplitCase kSplitCases[] = {
-    {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-    {"a\n\nb\r\n\r\n", {"a", "", "b", ""}},
-    {"a\n\rb", {"a", "", "b"}},          // LF CR is two line ends
-    {"a\r\r\nb", {"a", "", "b"}},        // CR, then CR LF
-    {"one\ntwo", {"one", "two"}},         // a last line without an end is kept
-    {"", {}},
-    {"\n", {""}},
-    {"\r", {""}},
-    {"\r\n", {""}},
-    {"x\r", {"x"}},
-    {"\r\r\n\n", {"", "", ""}},
-    {"ab\ncd\0ef\ngh"s, {"ab", "cd\0ef"s, "gh"}}, // a zero byte stays in its line
-    {"\0abc"s, {"\0abc"s}},
-    {"\0"s, {"\0"s}},
-    {"a\0\r\0\nb"s, {"a\0"s, "\0"s, "b"}},
-    {"Montr\xe9\x61l\n\xff", {"Montr\xe9\x61l", "\xff"}},
-};
+void expectLines(const std::string& bytes, const Lines& lines)
+{
+    EXPECT_EQ(splitLines(bytes), lines) << testing::PrintToString(bytes);
+    const TextLines held(bytes);
+    ASSERT_EQ(held.size(), lines.size()) << testing::PrintToString(bytes);
+    for (std::size_t i = 0; i < held.size(); ++i)
+        EXPECT_EQ(held[i], lines[i]) << testing::PrintToString(bytes) << " line " << i;
+}
 
 } // namespace
 
 TEST(SplitLines, TableOfLineEnds)
 {
-    for (const auto& c : kSplitCases) {
-        EXPECT_EQ(splitLines(c.bytes), c.lines) << testing::PrintToString(c.bytes);
-        const TextLines held(c.bytes);
-        ASSERT_EQ(held.size(), c.lines.size()) << testing::PrintToString(c.bytes);
-        for (std::size_t i = 0; i < held.size(); ++i)
-            EXPECT_EQ(held[i], c.lines[i]) << testing::PrintToString(c.bytes) << " line " << i;
-    }
+    const std::pair<std::string, Lines> cases[] = {
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"a\n\nb\r\n\r\n", {"a", "", "b", ""}},
+        {"a\n\rb", {"a", "", "b"}},   // LF CR is two line ends
+        {"a\r\r\nb", {"a", "", "b"}}, // CR, then CR LF
+        {"", {}},
+        {"\n", {""}},
+        {"\r", {""}},
+        {"x\r", {"x"}},
+        {"\r\r\n\n", {"", "", ""}},
+        {"ab\ncd\0ef\ngh"s, {"ab", "cd\0ef"s, "gh"}}, // a zero byte stays in its line
+        {"\0"s, {"\0"s}},
+        {"a\0\r\0\nb"s, {"a\0"s, "\0"s, "b"}},
+        {"Montr\xe9\x61l\n\xff", {"Montr\xe9\x61l", "\xff"}},
+    };
+    for (const auto& [bytes, lines] : cases)
+        expectLines(bytes, lines);
 }
 
 TEST(SplitLines, ManyRandomLinesComeBack)
@@ -56,43 +47,19 @@ TEST(SplitLines, ManyRandomLinesComeBack)
     // scan passes, reuses and looks again for the next CR and LF in every order.
     std::mt19937 random(1915);
     const char* const ends[] = {"\r", "\n", "\r\n"};
-    std::string bytes;
+    std::string bytes, previousEnd;
     Lines lines;
-    std::string previousEnd;
     for (int i = 0; i < 2000; ++i) {
-        std::string line(random() % 5 == 0 ? 0 : random() % 90, 'x');
+        std::string line(random() % 5 == 0 ? 0 : random() % 90, 'x'), end = ends[random() % 3];
         for (char& c : line)
             c = random() % 13 == 0 ? '\0' : static_cast<char>('a' + random() % 26);
-        std::string end = ends[random() % 3];
         if (previousEnd == "\r" && line.empty() && end == "\n")
             end = "\r"; // CR, then LF alone, would be one CR LF end
         bytes += line + end;
         lines.push_back(line);
         previousEnd = end;
     }
-    bytes += "last";
     lines.push_back("last");
-    EXPECT_EQ(splitLines(bytes), lines);
-    EXPECT_EQ(TextLines(bytes).size(), lines.size());
-}
-
-TEST(SaveLines, EveryLineEndsWithCrLfAndLoadsBack)
-{
-    test::TempDir dir;
-    const Lines lines{"[Game Data]", "ABC=XYZ", "", "last"};
-    saveLines(dir.file("t.ini"), lines);
-    EXPECT_EQ(test::readFile(dir.file("t.ini")), "[Game Data]\r\nABC=XYZ\r\n\r\nlast\r\n");
-    EXPECT_EQ(loadLines(dir.file("t.ini")), lines);
-}
-
-TEST(LoadLines, MissingFileNamesTheFile)
-{
-    test::TempDir dir;
-    try {
-        loadLines(dir.file("nothere.txt"));
-        FAIL() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_NE(std::string(e.what()).find("nothere.txt"), std::string::npos);
-    }
-    EXPECT_THROW(loadLines(dir.path()), FileError);
+    expectLines(bytes + "last", lines);
+    EXPECT_EQ(splitLines(joinLinesCrlf(lines)), lines);
 }
