@@ -92,19 +92,20 @@ TEST(CompileData, BatchBlocksPerLeague)
 
 TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
 {
-    const std::string compiled = test::readFile(test::dataFile("gamedata2020.txt"));
     std::string american, national, both;
     const struct {
         LeagueOption league;
         bool events;       // the event files are in the data folder
+        bool asideBlocked; // a folder stands where the earlier data file is set aside
         std::string* made; // what the run made; null when it must fail
-    } cases[] = {{LeagueOption::American, true, &american},
-                 {LeagueOption::National, true, &national},
-                 {LeagueOption::AlNl, true, &both},
-                 {LeagueOption::Federal, true, nullptr},
-                 {LeagueOption::AlNl, false, nullptr}};
+    } cases[] = {{LeagueOption::American, true, false, &american},
+                 {LeagueOption::National, true, false, &national},
+                 {LeagueOption::AlNl, true, false, &both},
+                 {LeagueOption::Federal, true, false, nullptr},
+                 {LeagueOption::AlNl, false, false, nullptr},
+                 {LeagueOption::AlNl, true, true, nullptr}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.league) + 10 * c.events);
+        SCOPED_TRACE(static_cast<int>(c.league) + 10 * c.events + 100 * c.asideBlocked);
         test::TempDir home;
         fs::create_directory(home.file("data"));
         for (const char* name : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
@@ -112,20 +113,23 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
                 fs::copy_file(test::sampleFile(name), home.file("data/") + name);
         fs::copy_file(test::bgamePath(), home.file("bgame"));
         test::writeFile(home.file("S20.txt"), "earlier\r\n");
+        if (c.asideBlocked)
+            fs::create_directories(home.file("S20.txt.previous/full"));
         Session session(home.path());
         std::ostringstream diagnostics;
         const Outcome outcome = session.compileData({"S20", "04/01", "10/30", 2020, c.league}, diagnostics);
-        const std::string data = test::readFile(home.file("S20.txt"));
-        EXPECT_FALSE(pathExists(home.file("S20.txt.previous")));
         EXPECT_EQ(outcome.done(), c.made != nullptr) << outcome.message << diagnostics.str();
         EXPECT_EQ(session.state(), c.made ? SessionState::Compiled : SessionState::Idle);
-        if (c.made)
-            *c.made = data;
-        else
-            EXPECT_EQ(data, "earlier\r\n");
+        EXPECT_EQ(pathExists(home.file("S20.txt.previous")), c.asideBlocked);
+        if (c.made) {
+            *c.made = test::readFile(home.file("S20.txt"));
+            EXPECT_TRUE(c.league != LeagueOption::AlNl || fs::is_empty(home.file("data"))); // all files consumed
+        } else {
+            EXPECT_EQ(test::readFile(home.file("S20.txt")), "earlier\r\n");
+        }
     }
+    const std::string compiled = test::readFile(test::dataFile("gamedata2020.txt"));
     EXPECT_NE(american, "");
-    EXPECT_NE(national, "");
     EXPECT_TRUE(both == compiled);
     EXPECT_TRUE(american + national == compiled);
 }
