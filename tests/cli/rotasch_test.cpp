@@ -72,92 +72,72 @@ TEST(Rotasch, SampleSeasonsGiveTheExpectedScheduleBytes)
     }
 }
 
-TEST(Rotasch, ExitStatusSaysWhetherEverythingWasDone)
+// Exit statuses, what is said on failure, and the files each run makes or
+// must not make; a bad file does not stop the others nor cost its old .sch.
+TEST(Rotasch, RunsOverGoodAndBadFiles)
 {
     Workspace w;
     const std::string season = w.copy(sampleFile("1915SKED.TXT"), "1915SKED.TXT"), good = w.dir.file("good.sch");
-    ASSERT_EQ(rotasch({"convert", "--quiet", "--config", w.config, "--out", good, season}).status, 0);
+    const std::string logs = w.copy(sampleFile("GL1915.TXT"), "GL1915.TXT"), csv = w.dir.file("1915schedule.csv");
     w.copy(sampleFile("GL1915.TXT"), "notsch.sch");
-    const std::pair<std::vector<std::string>, int> cases[] = {
+    fs::create_directory(w.dir.file("other"));
+    w.copy(sampleFile("1915schedule.csv"), "1915schedule.csv");
+    w.copy(csv, "other/1915schedule.csv");
+    // A schedule whose third game line ends early, a file of no kind, a headed
+    // schedule whose name carries no year, and a season with a team of no name.
+    const std::string sked = readFile(season);
+    writeFile(w.dir.file("broken.txt"), sked.substr(0, sked.find('\n', sked.find('\n') + 1) + 1) +
+                                            "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
+    writeFile(w.dir.file("broken.sch"), "the old schedule");
+    writeFile(w.dir.file("notes.txt"), "shopping list\r\n");
+    writeFile(w.dir.file("headed.txt"), "\"Date\",\"Vis\",\"Home\"\r\n\"04/14\",\"BOS\",\"NYA\",\"A\"\r\n");
+    writeFile(w.dir.file("1905SKED.TXT"), "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
+    writeFile(w.dir.file("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
+    const std::string names = w.dir.file("names.ini"), unnamed = w.dir.file("1905SKED.TXT");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string said = ""; // on the error stream
+        std::vector<std::string> made = {}, notMade = {};
+    } cases[] = {
         {{"--version"}, 0},
         {{"convert", "--help"}, 0},
         {{}, 2},
         {{"convert"}, 2},
         {{"convert", "--league", "X", season}, 2},
         {{"convert", "--type", "boxscores", season}, 2},
-        {{"convert", "--out", w.dir.file("one.sch"), season, season}, 2},
+        {{"convert", "--out", w.dir.file("one.sch"), season, season}, 2, "", {}, {"one.sch"}},
         {{"compile", w.dir.path()}, 2}, // no --year
-        {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1},
-        {{"convert", "--config", w.config, "--out", w.dir.file("longername.sch"), season}, 1},
+        {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt"},
+        {{"convert", "--config", w.config, "--out", w.dir.file("longername.sch"), season}, 1, "", {}, {"longername.sch"}},
+        {{"convert", "--quiet", "--config", w.config, "--out", good, season}, 0, "", {"good.sch"}},
         {{"show", good}, 0},
-        {{"show", w.dir.file("notsch.sch")}, 1},
-        {{"show", w.dir.file("missing.sch")}, 1},
+        {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
+        {{"show", w.dir.file("missing.sch")}, 1, "missing.sch"},
+        {{"convert", "--config", w.config, "--type", "schedule", season, w.dir.file("broken.txt")}, 1,
+         "broken.txt: Data Error: line 3:", {"1915SKED.sch"}},
+        {{"convert", "--config", w.config, w.dir.file("notes.txt"), logs}, 1, "notes.txt: cannot tell", {"GL1915.sch"},
+         {"notes.sch"}},
+        // Both would write 1915sche.sch into the same folder: nothing is written.
+        {{"convert", "--config", w.config, "--out", w.dir.file("out"), csv, w.dir.file("other/1915schedule.csv")}, 1,
+         "would both write", {}, {"out/1915sche.sch"}},
+        {{"convert", "--type", "schedule", "--config", w.config, w.dir.file("headed.txt")}, 1, "--year", {}, {"headed.sch"}},
+        {{"convert", "--config", names, unnamed}, 1, "NYA AL", {}, {"1905SKED.sch"}},
+        {{"convert", "--quiet", "--allow-missing", "--config", names, unnamed}, 0, "", {"1905SKED.sch"}},
     };
-    for (const auto& [args, status] : cases)
-        EXPECT_EQ(rotasch(args).status, status) << testing::PrintToString(args);
-    EXPECT_FALSE(fs::exists(w.dir.file("longername.sch")));
-}
-
-TEST(Rotasch, OneBadFileDoesNotStopTheOthersNorCostItsOldSch)
-{
-    Workspace w;
-    const std::string good = w.copy(sampleFile("1915SKED.TXT"), "1915SKED.TXT");
-    const std::string logs = w.copy(sampleFile("GL1915.TXT"), "GL1915.TXT");
-    // A schedule whose third game line ends early, and a file of no kind.
-    const std::string sked = readFile(good);
-    writeFile(w.dir.file("broken.txt"), sked.substr(0, sked.find('\n', sked.find('\n') + 1) + 1) +
-                                            "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
-    writeFile(w.dir.file("broken.sch"), "the old schedule");
-    writeFile(w.dir.file("notes.txt"), "shopping list\r\n");
-
-    const Result run = rotasch({"convert", "--config", w.config, "--type", "schedule", good, w.dir.file("broken.txt")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(fs::exists(w.dir.file("1915SKED.sch")));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result run = rotasch(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+        for (const std::string& name : c.made)
+            EXPECT_TRUE(fs::exists(w.dir.file(name))) << name;
+        for (const std::string& name : c.notMade)
+            EXPECT_FALSE(fs::exists(w.dir.file(name))) << name;
+    }
     EXPECT_EQ(readFile(w.dir.file("broken.sch")), "the old schedule");
-    EXPECT_NE(run.err.find("broken.txt: Data Error: line 3:"), std::string::npos) << run.err;
-
-    const Result mixed = rotasch({"convert", "--config", w.config, w.dir.file("notes.txt"), logs});
-    EXPECT_EQ(mixed.status, 1);
-    EXPECT_TRUE(fs::exists(w.dir.file("GL1915.sch")));
-    EXPECT_FALSE(fs::exists(w.dir.file("notes.sch")));
-    EXPECT_NE(mixed.err.find("notes.txt: cannot tell"), std::string::npos) << mixed.err;
     EXPECT_EQ(readFile(w.config), readFile(dataFile("expected/rota.ini")));
-}
-
-TEST(Rotasch, TeamsWithoutNamesAreListedAndNotWrittenUnlessAllowed)
-{
-    Workspace w;
-    writeFile(w.config, "[Schedule Data]\r\nBOS AL=Sox\r\n");
-    const std::string season = w.dir.file("1905SKED.TXT");
-    writeFile(season, "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
-
-    const Result refused = rotasch({"convert", "--config", w.config, season});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find("[Schedule Data]"), std::string::npos);
-    EXPECT_NE(refused.err.find("NYA AL"), std::string::npos);
-    EXPECT_FALSE(fs::exists(w.dir.file("1905SKED.sch")));
-    // The missing name is in rota.ini now, to be filled in.
-    EXPECT_EQ(readFile(w.config), "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n");
-
-    EXPECT_EQ(rotasch({"convert", "--quiet", "--allow-missing", "--config", w.config, season}).status, 0);
-    EXPECT_TRUE(fs::exists(w.dir.file("1905SKED.sch")));
-}
-
-TEST(Rotasch, OutputsArePlannedBeforeAnythingIsWritten)
-{
-    Workspace w;
-    const std::string a = w.copy(sampleFile("1915schedule.csv"), "1915schedule.csv");
-    fs::create_directory(w.dir.file("other"));
-    const std::string b = w.copy(a, "other/1915schedule.csv"), headed = w.dir.file("headed.txt");
-    writeFile(headed, "\"Date\",\"Vis\",\"Home\"\r\n\"04/14\",\"BOS\",\"NYA\",\"A\"\r\n");
-
-    // Both would write 1915sche.sch into the same folder.
-    EXPECT_EQ(rotasch({"convert", "--config", w.config, "--out", w.dir.file("out"), a, b}).status, 1);
-    EXPECT_FALSE(fs::exists(w.dir.file("out/1915sche.sch")));
-    // The headed layout carries no year and this name has none.
-    const Result noYear = rotasch({"convert", "--type", "schedule", "--config", w.config, headed});
-    EXPECT_EQ(noYear.status, 1);
-    EXPECT_NE(noYear.err.find("--year"), std::string::npos);
+    EXPECT_EQ(readFile(names), "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n"); // to be filled in
 }
 
 TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
