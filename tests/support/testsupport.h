@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
 namespace rota::test {
 
@@ -15,7 +14,6 @@ public:
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
@@ -26,15 +24,11 @@ private:
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 
-// A real Retrosheet file from the repository's sample folder (tests/data/retrosheet).
-std::string sampleFile(const std::string& name);
-
-// A file of the repository's test data folder (tests/data), such as
-// "expected/rota.ini".
-std::string dataFile(const std::string& name);
-
-// The built box-score stand-in.
-std::string bgamePath();
+// A real Retrosheet file of the sample folder (tests/data/retrosheet), a file
+// of the test data folder (tests/data), and the built box-score stand-in.
+inline std::string sampleFile(const std::string& name) { return ROTA_SAMPLE_DIR "/" + name; }
+inline std::string dataFile(const std::string& name) { return ROTA_TEST_DATA_DIR "/" + name; }
+inline std::string bgamePath() { return ROTA_BGAME_PATH; }
 
 // The system's write to a file descriptor, for tests that stand in for it.
 long writeDescriptor(int fd, const void* data, std::size_t size);

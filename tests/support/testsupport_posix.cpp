@@ -14,10 +14,8 @@ long writeDescriptor(int fd, const void* data, std::size_t size)
 void setReadOnly(const std::string& path, bool readOnly)
 {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        throw std::runtime_error("no such file: " + path);
-    const bool folder = S_ISDIR(st.st_mode);
-    if (::chmod(path.c_str(), readOnly ? (folder ? 0555 : 0444) : (folder ? 0755 : 0644)) != 0)
+    const mode_t mode = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? 0755 : 0644;
+    if (::chmod(path.c_str(), readOnly ? mode & 0555 : mode) != 0)
         throw std::runtime_error("cannot change the mode of " + path);
 }
 
