@@ -117,7 +117,9 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
             fs::create_directories(home.file("S20.txt.previous/full"));
         Session session(home.path());
         std::ostringstream diagnostics;
+        const fs::path ours = fs::current_path();
         const Outcome outcome = session.compileData({"S20", "04/01", "10/30", 2020, c.league}, diagnostics);
+        EXPECT_EQ(fs::current_path(), ours);
         EXPECT_EQ(outcome.done(), c.made != nullptr) << outcome.message << diagnostics.str();
         EXPECT_EQ(session.state(), c.made ? SessionState::Compiled : SessionState::Idle);
         EXPECT_EQ(pathExists(home.file("S20.txt.previous")), c.asideBlocked);

@@ -1,6 +1,5 @@
 // rota.ini: the team names a load looks up and adds, and the team table the
 // user edits while other programs may change the file.
-#include "config/teamtable.h"
 #include "platform/fileio.h"
 #include "tests/support/loadsupport.h"
 
@@ -8,7 +7,6 @@
 #include <gtest/gtest.h>
 
 using namespace rota;
-using namespace std::string_literals;
 
 namespace {
 
@@ -30,18 +28,6 @@ TEST(TeamNames, MissingTeamsAreAddedInOrderAndNamedOnesUsed)
 
     const test::Loaded made = test::loadText(kSeason, DataType::ScheduleData);
     EXPECT_EQ(made.ini, "[Schedule Data]\r\nNYA AL=\r\nBOS AL=\r\nCHF FL=\r\n");
-}
-
-TEST(ConfigFile, ZeroByteFileIsRefusedAndKept)
-{
-    const std::string files[] = {"[Schedule Data]\r\nBOS AL=Sox\r\n\0junk\r\n"s,
-                                 "\xff\xfe[\0S\0c\0h\0e\0d\0u\0l\0e\0 \0D\0a\0t\0a\0]\0\r\0\n\0"s};
-    for (const std::string& ini : files) {
-        const test::Loaded r = test::loadText(kSeason, DataType::ScheduleData, LeagueOption::AlNl, ini);
-        EXPECT_FALSE(r.outcome.done());
-        EXPECT_EQ(r.state, SessionState::LoadFailed);
-        EXPECT_TRUE(r.ini == ini);
-    }
 }
 
 TEST(ConfigFile, ReadOnlyFileServesNamedTeamsOnly)
