@@ -20,8 +20,6 @@
 #include <random>
 #include <regex>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace rota::fuzz {
 
@@ -46,11 +44,9 @@ const std::string& scratch()
     static const std::string folder = [] {
         namespace fs = std::filesystem;
         const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::random_device random;
-        for (int attempt = 0; attempt < 100; ++attempt)
-            if (const fs::path folder = base / ("rota-fuzz-" + std::to_string(random())); fs::create_directory(folder))
-                return folder.generic_string();
-        std::abort();
+        const fs::path folder = base / ("rota-fuzz-" + std::to_string(std::random_device()()));
+        fs::create_directories(folder);
+        return folder.generic_string();
     }();
     return folder;
 }
@@ -96,12 +92,10 @@ void season(const std::uint8_t* data, std::size_t size)
     check(written.done() || written.kind == Outcome::Kind::Refused, "a season that does not fit is refused");
     if (!written.done())
         return;
-    const std::vector<ScheduleGame> games = decodeScheduleFile(readFileBytes(home + "/season.sch"));
-    const std::vector<GameRow>& rows = session.games().rows();
-    check(games.size() == rows.size(), "every row is written");
-    for (std::size_t i = 0; i < games.size(); ++i)
-        check(games[i] == ScheduleGame{rows[i].date, rows[i].vis, rows[i].home, !rows[i].dh.empty()},
-              "what is written reads back as the rows");
+    std::vector<ScheduleGame> rows;
+    for (const GameRow& row : session.games().rows())
+        rows.push_back({row.date, row.vis, row.home, !row.dh.empty()});
+    check(decodeScheduleFile(readFileBytes(home + "/season.sch")) == rows, "what is written reads back as the rows");
 }
 
 void lines(const std::uint8_t* data, std::size_t size)
@@ -168,7 +162,7 @@ void entry(const std::uint8_t* data, std::size_t size)
     try {
         table.load(path);
     } catch (const FileError&) {
-        return;
+        return; // not 8-bit text
     }
     std::vector<TeamEntry> entries;
     for (std::size_t i = 0; i < table.lines().size(); ++i) {
