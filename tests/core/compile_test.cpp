@@ -5,6 +5,7 @@
 #include "platform/textlines.h"
 #include "tests/support/loadsupport.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -16,37 +17,28 @@ using Kind = Outcome::Kind;
 TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
 {
     const struct {
-        std::string name, start, end;
-        const char* folder; // a subfolder of the program folder's parent, or ""
-        Kind kind;
-        std::string message;
+        std::string name, start = "04/01", end = "10/30";
+        const char* folder = "home"; // the program folder, under a fresh folder
+        std::string message = kBadFileNameMessage;
+        Kind kind = Kind::Refused;
     } cases[] = {
-        {"", "04/ 1", "10/30", "", Kind::Refused, kNoFileNameMessage},
-        {"a b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"x&del *.*", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"x\r\ndel", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"a|b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"a>b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"a^b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"50%", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"..\\a", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"a/b", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"caf\xe9", "04/01", "10/30", "", Kind::Refused, kBadFileNameMessage},
-        {"AL00", "ab/cd", "1 /30", "", Kind::Refused, kBadStartDateMessage},
-        {"AL00", "04/ 1", "10/30", "", Kind::Refused, kBadStartDateMessage},
-        {"AL00", "04/01", "1 /30", "", Kind::Refused, kBadEndDateMessage},
-        {"AL00", "04/0", "10/30", "", Kind::Failed, "shorter than MM/DD"},
-        {"AL00", "04/01", "10/30", "my rota", Kind::Refused, "has a blank or one of the characters"},
-        {"AL00", "04/01", "10/30", "a&b", Kind::Refused, "has a blank or one of the characters"},
-        {"AL00", "04/01", "10/30", "read-only", Kind::Failed, "rotadata.bat"},
+        {"", "04/ 1", "10/30", "home", kNoFileNameMessage},
+        // Names that would inject commands or leave the folder.
+        {"a b"}, {"x&del *.*"}, {"x\r\ndel"}, {"a|b"}, {"a>b"}, {"a^b"}, {"50%"}, {"..\\a"}, {"a/b"}, {"caf\xe9"},
+        {"AL00", "ab/cd", "1 /30", "home", kBadStartDateMessage},
+        {"AL00", "04/ 1", "10/30", "home", kBadStartDateMessage},
+        {"AL00", "04/01", "1 /30", "home", kBadEndDateMessage},
+        {"AL00", "04/0", "10/30", "home", "shorter than MM/DD", Kind::Failed},
+        {"AL00", "04/01", "10/30", "my rota", "has a blank or one of the characters"},
+        {"AL00", "04/01", "10/30", "a&b", "has a blank or one of the characters"},
+        {"AL00", "04/01", "10/30", "read-only", "rotadata.bat", Kind::Failed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name + " " + c.start + " " + c.end + " " + c.folder);
         test::TempDir parent;
-        const std::string home = parent.file(*c.folder ? c.folder : "home");
+        const std::string home = parent.file(c.folder);
         fs::create_directories(home + "/data");
-        if (std::string(c.folder) == "read-only")
-            test::setReadOnly(home, true);
+        test::setReadOnly(home, std::string(c.folder) == "read-only");
         Session session(home);
         std::ostringstream diagnostics;
         const Outcome outcome = session.compileData({c.name, c.start, c.end, 1900, LeagueOption::AlNl}, diagnostics);
@@ -60,19 +52,6 @@ TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
 
 TEST(CompileData, BatchBlocksPerLeague)
 {
-    const std::string american =
-        "cls\r\ncd C:\\S\\data\r\ncopy *.eva data.run\r\ncopy *.ros roster.rrr\r\n"
-        "ren roster.rrr roster.ros\r\nmove team1900 C:\\S\\\r\ncd ..\r\n"
-        "C:\\S\\bgame -y 1900 -s 0401 -e 1030 -dsp C:\\S\\data\\data.run >> C:\\S\\data\\al.txt\r\n"
-        "move team1900 C:\\S\\data\\\r\ncd data\r\ncopy *.txt data.tx1\r\nren data.tx1 AL00.txt\r\n"
-        "move AL00.txt C:\\S\\\r\ndel data.run\r\ndel roster.ros\r\ndel al.txt\r\ndel *.eva\r\n"
-        "del *.ros\r\ndel Team1900\r\ncd .. \r\n";
-    std::string national = american;
-    const std::pair<std::string, std::string> swaps[] = {
-        {"data.run", "data1.run"}, {"al.txt", "nl.txt"}, {"*.eva", "*.evn"}};
-    for (const auto& [from, to] : swaps)
-        for (auto at = national.find(from); at != std::string::npos; at = national.find(from, at + 1))
-            national.replace(at, from.size(), to);
     const std::string both =
         "cls\r\ncd C:\\S\\data\r\ncopy *.eva data.run\r\ncopy *.evn data1.run\r\ncopy *.ros roster.rrr\r\n"
         "ren roster.rrr roster.ros\r\nmove team1900 C:\\S\\\r\ncd ..\r\n"
@@ -81,10 +60,19 @@ TEST(CompileData, BatchBlocksPerLeague)
         "move team1900 C:\\S\\data\\\r\ncd data\r\ncopy *.txt data.tx1\r\nren data.tx1 AL00.txt\r\n"
         "move AL00.txt C:\\S\\\r\ndel data.run\r\ndel data1.run\r\ndel roster.ros\r\ndel al.txt\r\ndel nl.txt\r\n"
         "del *.eva\r\ndel *.evn\r\ndel *.ros\r\ndel Team1900\r\ncd .. \r\n";
-    const std::pair<LeagueOption, std::string> cases[] = {{LeagueOption::American, american},
-                                                          {LeagueOption::National, national},
-                                                          {LeagueOption::AlNl, both},
-                                                          {LeagueOption::Federal, "cls\r\ncd C:\\S\\data\r\n"}};
+    // One league's batch is the lines of both that do not name the other's files.
+    const auto without = [&](std::initializer_list<const char*> others) {
+        std::string kept;
+        for (const std::string& line : splitLines(both))
+            if (std::none_of(others.begin(), others.end(), [&](const char* o) { return line.find(o) != line.npos; }))
+                kept += line + "\r\n";
+        return kept;
+    };
+    const std::pair<LeagueOption, std::string> cases[] = {
+        {LeagueOption::American, without({"data1.run", "nl.txt", "*.evn"})},
+        {LeagueOption::National, without({"data.run", "al.txt", "*.eva"})},
+        {LeagueOption::AlNl, both},
+        {LeagueOption::Federal, "cls\r\ncd C:\\S\\data\r\n"}};
     for (const auto& [league, text] : cases)
         EXPECT_EQ(joinLinesCrlf(composeBatch({"C:\\S", "1900", "0401", "1030", "AL00.txt", league})), text);
     EXPECT_EQ(composeBatch({"C:\\", "1900", "0401", "1030", "AL00.txt", LeagueOption::American})[1], "cd C:\\\\data");
