@@ -13,7 +13,8 @@ using namespace rota;
 namespace {
 
 // A write that fails with "no space" once `limit` bytes have gone through,
-// `failures` times (then it writes again), or every time when `failures` is 0.
+// `failures` times (then it writes again), every time when `failures` is 0,
+// never when it is -1.
 WriteFunction failingAfter(std::size_t limit, int failures)
 {
     auto written = std::make_shared<std::size_t>(0);
@@ -39,28 +40,6 @@ long entries(const test::TempDir& dir)
 
 } // namespace
 
-TEST(WriteFileAtomically, ReplacesNewAndOldFilesAlike)
-{
-    // An ordinary folder takes a temporary file and a rename; a read-only one
-    // only lets the existing file be written in place.
-    for (const bool readOnlyFolder : {false, true}) {
-        if (readOnlyFolder && !test::foldersCanBeReadOnly())
-            continue;
-        test::TempDir dir;
-        const std::string path = dir.file("out.sch");
-        if (!readOnlyFolder)
-            writeFileAtomically(path, "first");
-        else
-            test::writeFile(path, "first, longer than what follows");
-        test::setReadOnly(dir.path(), readOnlyFolder);
-        for (const std::string bytes : {"second", ""}) {
-            writeFileAtomically(path, bytes);
-            EXPECT_EQ(test::readFile(path), bytes) << readOnlyFolder;
-        }
-        EXPECT_EQ(entries(dir), 1) << readOnlyFolder;
-    }
-}
-
 TEST(WriteFileAtomically, RefusalsChangeNothing)
 {
     const struct {
@@ -68,9 +47,8 @@ TEST(WriteFileAtomically, RefusalsChangeNothing)
         bool fileReadOnly, folderReadOnly;
         const char* says;
     } cases[] = {
-        {"keep.sch", true, false, "read-only"},  {"keep.sch", true, true, "read-only"},
-        {"new.sch", false, true, "read-only"},   {"sub", false, false, "folder"},
-        {"no/such.sch", false, false, "no/such.sch"},
+        {"keep.sch", true, false, "read-only"}, {"keep.sch", true, true, "read-only"},
+        {"new.sch", false, true, "read-only"},  {"sub", false, false, "folder"}, {"no/such.sch", false, false, "no/such.sch"},
     };
     for (const auto& c : cases) {
         if (c.folderReadOnly && !test::foldersCanBeReadOnly())
@@ -92,26 +70,26 @@ TEST(WriteFileAtomically, RefusalsChangeNothing)
     }
 }
 
-TEST(WriteFileAtomically, WriteFailingPartWayLeavesTheOldBytes)
+// An ordinary file is replaced by a temporary file and a rename; one with
+// other names (a hard link), or in a folder that takes no new file, is
+// written in place. A write that fails part-way leaves the old bytes.
+TEST(WriteFileAtomically, ReplacesTheFileOrLeavesTheOldBytes)
 {
-    const std::string old = "precious\r\n" + std::string(5000, 'p');
-    enum Route { Rename, HardLink, ReadOnlyFolder }; // the last two write in place
+    const std::string old = "precious\r\n" + std::string(5000, 'p'), replacement(100000, 'x');
+    enum Route { Rename, HardLink, ReadOnlyFolder };
     const struct {
         Route route;
-        int failures; // 0: the write never works again
-        const char* says;
+        int failures; // -1: none; 0: the write never works again
+        const char* says = nullptr;
     } cases[] = {
-        {Rename, 0, "No space"},
-        {Rename, 1, "No space"},
-        {HardLink, 1, "old content was written back"},
-        {HardLink, 0, "failed too"},
-        {ReadOnlyFolder, 1, "old content was written back"},
-        {ReadOnlyFolder, 0, "failed too"},
+        {Rename, -1},   {Rename, 0, "No space"},   {Rename, 1, "No space"},
+        {HardLink, -1}, {HardLink, 1, "old content was written back"},       {HardLink, 0, "failed too"},
+        {ReadOnlyFolder, -1}, {ReadOnlyFolder, 1, "old content was written back"}, {ReadOnlyFolder, 0, "failed too"},
     };
     for (const auto& c : cases) {
         if (c.route == ReadOnlyFolder && !test::foldersCanBeReadOnly())
             continue;
-        SCOPED_TRACE(std::to_string(c.route) + " " + c.says);
+        SCOPED_TRACE(std::to_string(c.route) + " " + std::to_string(c.failures));
         test::TempDir dir;
         const std::string path = dir.file("out.sch");
         test::writeFile(path, old);
@@ -119,16 +97,16 @@ TEST(WriteFileAtomically, WriteFailingPartWayLeavesTheOldBytes)
             std::filesystem::create_hard_link(path, dir.file("link.sch"));
         test::setReadOnly(dir.path(), c.route == ReadOnlyFolder);
         try {
-            writeFileAtomically(path, std::string(100000, 'x'), failingAfter(4096, c.failures));
-            ADD_FAILURE() << "no error";
+            writeFileAtomically(path, c.says ? replacement : "new", failingAfter(4096, c.failures));
+            EXPECT_EQ(c.says, nullptr);
+            EXPECT_EQ(test::readFile(path), "new");
         } catch (const FileError& e) {
             EXPECT_NE(std::string(e.what()).find("out.sch"), std::string::npos) << e.what();
-            EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.says ? c.says : "no error"), std::string::npos) << e.what();
+            EXPECT_TRUE(test::readFile(path) == old || (c.route != Rename && c.failures == 0));
         }
-        if (c.route == Rename || c.failures == 1) {
-            EXPECT_EQ(test::readFile(path), old);
-            EXPECT_EQ(test::readFile(dir.file(c.route == HardLink ? "link.sch" : "out.sch")), old);
-        }
+        // Both names still name one file.
+        EXPECT_TRUE(c.route != HardLink || test::readFile(dir.file("link.sch")) == test::readFile(path));
         EXPECT_EQ(entries(dir), c.route == HardLink ? 2 : 1);
     }
 }
