@@ -76,33 +76,31 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
     sixteen = fifteen + sixteen;
     const struct {
         std::string text;
-        const char* names;   // rota.ini
-        const char* date;    // an edited date of the first game, if any
-        bool readOnly;       // the season's folder
-        const char* problem; // the message names it; null when the write is done
+        const char* problem; // the message names it; "" when the write is done
+        const char* names = ""; // rota.ini
+        const char* date = "";  // an edited date of the first game, if any
+        bool readOnly = false;  // the season's folder
     } cases[] = {
-        {fifteen, "", nullptr, false, nullptr},
-        {sixteen, "", nullptr, false, "04/03/05: 16 games"},
-        {fifteen, "[Schedule Data]\nVAA AL=Boston1\n", nullptr, false, "\"05Boston1\": 9 characters"},
-        {fifteen, "", "4/3/05", false, "\"4/3/05\": a date must be 8 characters"},
-        {fifteen, "", nullptr, true, "Error Writing SCH File"},
+        {fifteen, ""},
+        {sixteen, "04/03/05: 16 games"},
+        {fifteen, "\"05Boston1\": 9 characters", "[Schedule Data]\nVAA AL=Boston1\n"},
+        {fifteen, "\"4/3/05\": a date must be 8 characters", "", "4/3/05"},
+        {fifteen, "Error Writing SCH File", "", "", true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.problem ? c.problem : "fits");
+        SCOPED_TRACE(c.problem);
         test::TempDir home, seasons;
         test::writeFile(home.file("rota.ini"), c.names);
         Session session = opened(home, seasons, c.text);
-        if (c.date)
+        if (*c.date)
             session.changeGameDate(0, c.date);
         test::setReadOnly(seasons.path(), c.readOnly);
         const Outcome written = session.writeSchedule("x");
         test::setReadOnly(seasons.path(), false);
-        EXPECT_EQ(written.done(), c.problem == nullptr);
-        EXPECT_NE(written.message.find(c.problem ? c.problem : ""), std::string::npos) << written.message;
-        EXPECT_EQ(pathExists(seasons.file("x.sch")), c.problem == nullptr);
-        if (!c.problem) {
-            EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size(), 15u);
-        }
+        EXPECT_EQ(written.done(), !*c.problem);
+        EXPECT_NE(written.message.find(c.problem), std::string::npos) << written.message;
+        EXPECT_EQ(pathExists(seasons.file("x.sch")) ? decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size() : 0,
+                  *c.problem ? 0u : 15u);
     }
     EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
     EXPECT_THROW(buildScheduleFile(std::vector<GameRow>(16, {"05/30/84", "a", "b", ""})), std::length_error);
