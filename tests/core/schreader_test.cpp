@@ -49,15 +49,3 @@ TEST(ScheduleReader, RefusesMalformedFilesNamingTheByte)
         EXPECT_EQ(said, message);
     }
 }
-
-TEST(ScheduleReader, TableHasOneLinePerGameAndCounts)
-{
-    const std::vector<ScheduleGame> games{{"04/03/05", "05BOS", "05NYA", false},
-                                          {"04/03/05", "05CHA", "05DET", true},
-                                          {"04/04/05", "05ABCDEF", "", false}};
-    EXPECT_EQ(formatScheduleTable(games),
-              "Date      Visitor   Home      DH\n04/03/05  05BOS     05NYA\n"
-              "04/03/05  05CHA     05DET     yes\n04/04/05  05ABCDEF\n3 games on 2 dates\n");
-    EXPECT_EQ(formatScheduleTable({games[0]}),
-              "Date      Visitor   Home      DH\n04/03/05  05BOS     05NYA\n1 game on 1 date\n");
-}
