@@ -14,12 +14,12 @@
 #include <memory>
 #include <sstream>
 
-// Records every message and answers the open dialog from a queue (an empty
-// queue is a cancel).
+// Records every message and error, and answers the open dialog from a queue
+// (an empty queue is a cancel).
 class TestPrompts : public Prompts {
 public:
     void message(QWidget*, const QString& text) override { messages.append(text); }
-    void error(QWidget*, const QString& text) override { errors.append(text); }
+    void error(QWidget* parent, const QString& text) override { message(parent, text); }
     QString openFileName(QWidget*, const QString&, const QStringList& filters) override
     {
         offeredFilters = filters;
@@ -30,9 +30,7 @@ public:
         return next;
     }
 
-    QStringList messages;
-    QStringList errors;
-    QStringList offeredFilters;
+    QStringList messages, offeredFilters; // messages and errors alike
     std::deque<QString> files;
 };
 
