@@ -1,4 +1,5 @@
-// The batch interpreter of our own, which POSIX systems use.
+// The batch interpreter of our own, which POSIX systems use. Programs, their
+// arguments, folder and ">>" run in every real compile (compile_test).
 #include "platform/batchrunner.h"
 
 #include "platform/fileio.h"
@@ -55,19 +56,6 @@ TEST(BatchRunner, CommandsMatchNamesWithoutRegardToCase)
     EXPECT_EQ(test::readFile(f.data("sub/c.evn")), "other\n");
     EXPECT_FALSE(pathExists(f.data("TEAM1900")));
     EXPECT_EQ(test::readFile(f.data("roster.ros")), "r");
-}
-
-TEST(BatchRunner, ProgramOutputIsAppendedAndRunsInTheBatchFolder)
-{
-    Folder f;
-    f.program("echoargs", "echo \"$@\" \"[$(basename \"$PWD\")]\"");
-    test::writeFile(f.data("al.txt"), "old\n");
-    EXPECT_EQ(f.run({"cd " + f.s + "\\data", "cd ..",
-                     f.s + "\\echoargs -y 1900 -s  401 -dsp " + f.s + "\\data\\x >> " + f.s + "\\data\\AL.TXT"}),
-              0)
-        << f.said.str();
-    EXPECT_EQ(test::readFile(f.data("al.txt")),
-              "old\n-y 1900 -s 401 -dsp " + f.s + "/data/x [" + fs::path(f.s).filename().string() + "]\n");
 }
 
 TEST(BatchRunner, EachFailingLineIsReportedAndTheRunGoesOn)
