@@ -60,57 +60,54 @@ std::string summary(const std::vector<GameRow>& rows)
 
 TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
 {
-    const std::string leagues = sched("20050403", "BOS AL", "NYN NL") + sched("20050404", "CHF FL", "PHI NL") +
-                                sched("20050405", "NYN NL", "PHI NL");
+    const std::string dh = sched("20050403", "BOS AL", "NYA AL"), leagues = sched("20050403", "BOS AL", "NYN NL") +
+                                                                         sched("20050404", "CHF FL", "PHI NL") +
+                                                                         sched("20050405", "NYN NL", "PHI NL");
+    const std::string headed = "\"Date\",\"Visitor\",\"Home\",\"League\",\"and more heading\"\n";
     const struct {
         const char* name;
         DT type;
-        LO league;
-        int year;
         std::string text;
         const char* rows;
+        LO league = LO::AlNl;
+        int year = 1900; // for the headed layouts
     } cases[] = {
-        {"a blank first line, the year from the first game, end-of-file mark", DT::ScheduleData, LO::AlNl, 1900,
-         "\r\n" + sched("20050403", "BOS AL", "NYA AL") + "\x1a", "04/03/05 05BosA 05NyaA\n"},
-        {"visitor's game number moves the home team", DT::ScheduleData, LO::AlNl, 1900,
+        {"a blank first line, the year from the first game, end-of-file mark", DT::ScheduleData,
+         "\r\n" + dh + "\x1a", "04/03/05 05BosA 05NyaA\n"},
+        {"visitor's game number moves the home team", DT::ScheduleData,
          sched("20050404", "BOS AL", "NYN NL", "123") + sched("20050403", "BOS AL", "NYA AL", "12"),
          "04/03/05 05BosA 05NyaA\n04/04/05 05BosA 05NynN\n"},
-        {"adjacent repeats fold, a distant one does not", DT::ScheduleData, LO::AlNl, 1900,
-         sched("20050403", "BOS AL", "NYA AL") + sched("20050403", "BOS AL", "NYA AL") +
-             sched("20050403", "BOS AL", "NYA AL") + sched("20050403", "NYN NL", "PHI NL") +
-             sched("20050403", "BOS AL", "NYA AL"),
+        {"adjacent repeats fold, a distant one does not", DT::ScheduleData,
+         dh + dh + dh + sched("20050403", "NYN NL", "PHI NL") + dh,
          "04/03/05 05BosA 05NyaA DH\n04/03/05 05NynN 05PhiN\n04/03/05 05BosA 05NyaA\n"},
-        {"headed schedule", DT::ScheduleData, LO::AlNl, 1967,
-         "\"Date\",\"Visitor\",\"Home\",\"League\",\"Notes\"\n\"04/14\",\"NYN\",\"PHI\",\"N\",\"padding\"\n"
-         "\"04/13(1)\",\"BOS\",\"NYA\",\"A\",\"\"\n\"04/13(2)\",\"BOS\",\"NYA\",\"A\",\"\"\n",
-         "04/13/67 67BosA 67NyaA DH\n04/14/67 67NynN 67PhiN\n"},
-        {"quoted CSV, a distant repeat folds", DT::ScheduleData, LO::AlNl, 1900,
+        {"headed schedule", DT::ScheduleData,
+         headed + "\"04/14\",\"NYN\",\"PHI\",\"N\",\"\"\n\"04/13(1)\",\"BOS\",\"NYA\",\"A\",\"\"\n\"04/13(2)\",\"BOS\",\"NYA\",\"A\",\"\"\n",
+         "04/13/67 67BosA 67NyaA DH\n04/14/67 67NynN 67PhiN\n", LO::AlNl, 1967},
+        {"quoted CSV, a distant repeat folds", DT::ScheduleData,
          kCsvHeader + "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"Rain, later\",\"\"\n" +
              "\"20050403\",\"0\",\"Sun\",\"NYN\",\"NL\",1,\"PHI\",\"NL\",1,\"N\",\"\",\"\"\n" +
              "\"20050403\",\"2\",\"Sun\",\"BOS\",\"AL\",2,\"NYA\",\"AL\",2,\"N\",\"\",\"\"\n",
          "04/03/05 05BosA 05NyaA DH\n04/03/05 05NynN 05PhiN\n"},
-        {"unquoted CSV with a Location column", DT::ScheduleData, LO::AlNl, 1900,
+        {"unquoted CSV with a Location column", DT::ScheduleData,
          "Date,Num,Day,Visitor,League,Game,Home,League,Game,Day/Night,Location,Postponed,Makeup\n"
          "20240320,0,Wednesday,BOS,AL,1,NYA,AL,1,n,SEO01,,\n",
          "03/20/24 24BosA 24NyaA\n"},
-        {"league A", DT::ScheduleData, LO::American, 1900, leagues, "04/03/05 05BosA 05NynN\n"},
-        {"league N", DT::ScheduleData, LO::National, 1900, leagues, "04/05/05 05NynN 05PhiN\n"},
-        {"league F", DT::ScheduleData, LO::Federal, 1900, leagues, "04/04/05 05ChfF 05PhiN\n"},
-        {"league AL/NL", DT::ScheduleData, LO::AlNl, 1900, leagues, "04/03/05 05BosA 05NynN\n04/05/05 05NynN 05PhiN\n"},
-        {"game logs, game numbers of any form, lower-case codes", DT::GameLogs, LO::AlNl, 1900,
+        {"league A", DT::ScheduleData, leagues, "04/03/05 05BosA 05NynN\n", LO::American},
+        {"league N", DT::ScheduleData, leagues, "04/05/05 05NynN 05PhiN\n", LO::National},
+        {"league F", DT::ScheduleData, leagues, "04/04/05 05ChfF 05PhiN\n", LO::Federal},
+        {"league AL/NL", DT::ScheduleData, leagues, "04/03/05 05BosA 05NynN\n04/05/05 05NynN 05PhiN\n"},
+        {"game logs, game numbers of any form, lower-case codes", DT::GameLogs,
          gameLog("20050403", "bos al", "NYA AL") + gameLog("20050404", "NYN NL", "PHI NL", "1") +
              gameLog("20050404", "NYN NL", "PHI NL", "\"123\""),
          "04/03/05 05BosA 05NyaA\n04/04/05 05NynN 05PhiN DH\n"},
-        {"headed game logs", DT::GameLogs, LO::National, 2005,
-         "\"Date\",\"Visitor\",\"Home\",\"League\",\"and more heading\"\n"
-         "\"04/13\",\"BOS\",\"NYA\",\"A\",\"more to be long enough\"\n"
-         "\"04/14(1)\",\"NYN\",\"PHI\",\"N\",\"more to be long enough\"\n",
-         "04/14/05 05NynN 05PhiN\n"},
-        {"game data, short lines are no games", DT::GameData, LO::American, 1900,
-         gameData("07/31/20", "BOS", "NYA") + gameData("08/01/20", "NYA", "BOS", 120), "07/31/20 20Bos 20Nya\n"},
-        {"game data, \"67\" moves the date", DT::GameData, LO::AlNl, 1900,
-         gameData("04/10/67", "BOS", "NYA", 130, "NYA6704101") +
-             gameData("04/11/67", "NYA", "BOS", 130, "NYA682007310"),
+        {"headed game logs", DT::GameLogs,
+         headed + "\"04/13\",\"BOS\",\"NYA\",\"A\",\"more to be long enough\"\n\"04/14(1)\",\"NYN\",\"PHI\",\"N\",\"more to be long enough\"\n",
+         "04/14/05 05NynN 05PhiN\n", LO::National, 2005},
+        {"game data, short lines are no games", DT::GameData,
+         gameData("07/31/20", "BOS", "NYA") + gameData("08/01/20", "NYA", "BOS", 120), "07/31/20 20Bos 20Nya\n",
+         LO::American},
+        {"game data, \"67\" moves the date", DT::GameData,
+         gameData("04/10/67", "BOS", "NYA", 130, "NYA6704101") + gameData("04/11/67", "NYA", "BOS", 130, "NYA682007310"),
          "04/10/67 67Bos 67Nya\n04/11/67 67Nya 67Bos\n"},
     };
     for (const auto& c : cases) {
