@@ -36,8 +36,7 @@ struct Workspace {
     Workspace() { fs::copy_file(dataFile("expected/rota.ini"), config); }
     std::string copy(const std::string& from, const std::string& name) const
     {
-        fs::copy_file(from, dir.file(name));
-        return dir.file(name);
+        return fs::copy_file(from, dir.file(name)), dir.file(name);
     }
 };
 

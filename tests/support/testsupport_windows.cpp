@@ -14,10 +14,8 @@ long writeDescriptor(int fd, const void* data, std::size_t size)
 void setReadOnly(const std::string& path, bool readOnly)
 {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        throw std::runtime_error("no such file: " + path);
     const DWORD changed = readOnly ? attributes | FILE_ATTRIBUTE_READONLY : attributes & ~FILE_ATTRIBUTE_READONLY;
-    if (!::SetFileAttributesA(path.c_str(), changed))
+    if (attributes == INVALID_FILE_ATTRIBUTES || !::SetFileAttributesA(path.c_str(), changed))
         throw std::runtime_error("cannot change the attributes of " + path);
 }
 

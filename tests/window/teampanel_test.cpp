@@ -9,17 +9,13 @@
 
 namespace {
 
-std::string logLine(const std::string& date, const std::string& vis, const std::string& home)
-{
-    return "\"" + date + "\",0,\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,3,2,54,\"D\",\"\",\"\"\r\n";
-}
-
 // A game-log season of BOS and NYA, opened with `ini` as rota.ini.
 struct Opened : WindowFixture {
     explicit Opened(const std::string& ini)
     {
         writeFile("rota.ini", ini);
-        writeFile("season.txt", logLine("20050403", "BOS", "NYA") + logLine("20050404", "NYA", "BOS"));
+        writeFile("season.txt", "\"20050403\",0,\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,3,2,54,\"D\",\"\",\"\"\r\n"
+                                "\"20050404\",0,\"Mon\",\"NYA\",\"AL\",1,\"BOS\",\"AL\",1,3,2,54,\"D\",\"\",\"\"\r\n");
         chooseDataType(1);
         window->show();
         openSeason(file("season.txt"));
@@ -27,6 +23,7 @@ struct Opened : WindowFixture {
 
     QListView* list() const { return control<QListView>("ListBox3"); }
     QLineEdit* nameBox() const { return control<QLineEdit>("Edit3"); }
+    QString line(int row) const { return list()->model()->index(row, 0).data().toString(); }
 
     // Moves to line `row` of the list with the arrow keys.
     void moveTo(int row)
@@ -44,8 +41,6 @@ struct Opened : WindowFixture {
         QTest::keyClicks(nameBox(), name);
         click("Button4");
     }
-
-    QString line(int row) const { return list()->model()->index(row, 0).data().toString(); }
 };
 
 } // namespace

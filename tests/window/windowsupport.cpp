@@ -13,16 +13,6 @@ WindowFixture::WindowFixture()
 
 WindowFixture::~WindowFixture() = default;
 
-void WindowFixture::writeFile(const std::string& name, const std::string& bytes) const
-{
-    rota::test::writeFile(file(name), bytes);
-}
-
-std::string WindowFixture::readFile(const std::string& name) const
-{
-    return rota::test::readFile(file(name));
-}
-
 void WindowFixture::chooseDataType(int index)
 {
     control<RadioGroup>("RadioGroup2")->clickItem(index);

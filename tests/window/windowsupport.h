@@ -46,15 +46,12 @@ public:
     std::unique_ptr<MainWindow> window;
 
     std::string file(const std::string& name) const { return home.file(name); }
-    void writeFile(const std::string& name, const std::string& bytes) const;
-    std::string readFile(const std::string& name) const;
+    void writeFile(const std::string& name, const std::string& bytes) const { rota::test::writeFile(file(name), bytes); }
+    std::string readFile(const std::string& name) const { return rota::test::readFile(file(name)); }
 
     // The control of that component name.
     template <typename W>
-    W* control(const char* name) const
-    {
-        return window->findChild<W*>(QString::fromLatin1(name));
-    }
+    W* control(const char* name) const { return window->findChild<W*>(QString::fromLatin1(name)); }
     bool enabled(const char* name) const { return control<QWidget>(name)->isEnabled(); }
 
     // Clicks data type `index` of "Retrosheet Data Type".
