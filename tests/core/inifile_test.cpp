@@ -77,12 +77,7 @@ TEST(IniFileLoad, RefusesFilesThatAreNotEightBitTextAndNeverRewritesThem)
         test::TempDir dir;
         const std::string path = dir.file("rota.ini");
         test::writeFile(path, bytes);
-        try {
-            IniFile::load(path);
-            ADD_FAILURE() << "no error: " << testing::PrintToString(bytes);
-        } catch (const FileError& e) {
-            EXPECT_NE(std::string(e.what()).find("\"" + path + "\""), std::string::npos) << e.what();
-        }
+        EXPECT_NE(test::thrown<FileError>([&] { IniFile::load(path); }).find("\"" + path + "\""), std::string::npos);
         EXPECT_THROW(updateIniFile(path, [](IniFile& ini) { ini.writeString("Game Data", "ABC", "X"); }), FileError);
         EXPECT_THROW(readIniFile(path), FileError);
         EXPECT_EQ(test::readFile(path), bytes);

@@ -3,6 +3,8 @@
 // refusals of headers and rows a load never hands it.
 #include "season/schedulecsv.h"
 
+#include "tests/support/testsupport.h"
+
 #include <gtest/gtest.h>
 
 using namespace rota;
@@ -36,15 +38,8 @@ TEST(ScheduleCsv, RefusalsNameTheLineAndTheCause)
         {"20050400,BOS,AL,NYA,AL", "line 8: the date \"20050400\" has no such month or day"},
     };
     for (const auto& [text, message] : cases) {
-        std::string said;
-        try {
-            if (std::string(message).starts_with("line 1"))
-                scheduleCsvColumns(text);
-            else
-                readScheduleCsvRow(text, scheduleCsvColumns(header), 7);
-        } catch (const DataError& e) {
-            said = e.what();
-        }
-        EXPECT_EQ(said, message) << text;
+        const bool isHeader = std::string(message).starts_with("line 1");
+        const auto read = [&] { readScheduleCsvRow(text, scheduleCsvColumns(isHeader ? text : header), 7); };
+        EXPECT_EQ(test::thrown<DataError>(read), message) << text;
     }
 }

@@ -3,6 +3,7 @@
 #include "schedule/schreader.h"
 
 #include "schedule/schwriter.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -40,12 +41,6 @@ TEST(ScheduleReader, RefusesMalformedFilesNamingTheByte)
          "byte 862: the date 04/02/05 does not come after 04/03/05 of the record before"},
     };
     for (const auto& [file, message] : cases) {
-        std::string said;
-        try {
-            decodeScheduleFile(file);
-        } catch (const ScheduleFormatError& e) {
-            said = e.what();
-        }
-        EXPECT_EQ(said, message);
+        EXPECT_EQ(test::thrown<ScheduleFormatError>([&] { decodeScheduleFile(file); }), message);
     }
 }

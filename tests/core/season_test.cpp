@@ -120,17 +120,6 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
     }
 }
 
-TEST(SeasonLayouts, TheScheduleCsvOf2020HoldsItsNineHundredGames)
-{
-    const test::Loaded r = test::loadFile(test::sampleFile("2020schedule.csv"), DT::ScheduleData);
-    ASSERT_TRUE(r.written.done()) << r.outcome.message << r.written.message;
-    std::size_t games = 0;
-    for (const GameRow& row : r.rows)
-        games += row.dh.empty() ? 1 : 2;
-    EXPECT_EQ(games, 900u);
-    EXPECT_EQ(r.rows.front().date + " " + r.rows.back().date, "07/23/20 09/27/20");
-}
-
 TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
 {
     const std::string good = sched("20050403", "BOS AL", "NYA AL"), logLine = gameLog("20050403", "BOS AL", "NYA AL");

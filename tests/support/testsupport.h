@@ -44,4 +44,16 @@ bool foldersCanBeReadOnly();
 // Makes a file or folder writable, if it can; never throws.
 void makeWritable(const std::string& path) noexcept;
 
+// The message of the E that `action` throws, or "" when it throws none.
+template <typename E, typename F>
+std::string thrown(F&& action)
+{
+    try {
+        action();
+    } catch (const E& e) {
+        return e.what();
+    }
+    return "";
+}
+
 } // namespace rota::test
