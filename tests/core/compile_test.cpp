@@ -3,7 +3,8 @@
 #include "compile/compiledata.h"
 #include "platform/fileio.h"
 #include "platform/textlines.h"
-#include "tests/support/loadsupport.h"
+#include "session/session.h"
+#include "tests/support/testsupport.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,15 +1,46 @@
 // Loading small season texts of every layout through the session: the rows
 // it shows, and how it refuses files it cannot read.
-#include "tests/support/loadsupport.h"
+#include "platform/fileio.h"
+#include "session/session.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace rota;
-using test::loadText;
 using DT = DataType;
 using LO = LeagueOption;
 
 namespace {
+
+struct Loaded {
+    Outcome outcome, written; // of Session::openSeason, then of Session::writeScheduleTo
+    SessionState state;       // after the load
+    std::vector<GameRow> rows;
+    std::vector<std::string> missingTeams;
+    std::string ini, sch; // rota.ini and the .sch file afterwards
+    bool seasonKept;      // the season file is byte-identical afterwards
+};
+
+// Loads `text` as `type` through a session whose program folder holds `ini`
+// as rota.ini, and writes what it loaded.
+Loaded loadText(const std::string& text, DT type, LO league, const std::string& ini, int year = 1900)
+{
+    test::TempDir home;
+    test::writeFile(home.file("rota.ini"), ini);
+    test::writeFile(home.file("season.txt"), text);
+    Session session(home.path());
+    session.chooseDataType(type);
+    Loaded out;
+    out.outcome = session.openSeason(home.file("season.txt"), {league, year});
+    out.state = session.state();
+    out.rows = session.games().rows();
+    out.missingTeams = session.missingTeams();
+    out.written = session.writeScheduleTo(home.file("out.sch"));
+    out.ini = test::readFile(home.file("rota.ini"));
+    out.sch = readFileIfPresent(home.file("out.sch")).value_or("");
+    out.seasonKept = test::readFile(home.file("season.txt")) == text;
+    return out;
+}
 
 const std::string kNames = "[Schedule Data]\nBOS AL=BosA\nNYA AL=NyaA\nNYN NL=NynN\nPHI NL=PhiN\nCHF FL=ChfF\n"
                            "[Game Data]\nBOS=Bos\nNYA=Nya\n";
@@ -112,7 +143,7 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const test::Loaded r = loadText(c.text, c.type, c.league, kNames, c.year);
+        const Loaded r = loadText(c.text, c.type, c.league, kNames, c.year);
         EXPECT_TRUE(r.outcome.done()) << r.outcome.message;
         EXPECT_EQ(summary(r.rows), c.rows);
         EXPECT_EQ(r.missingTeams, std::vector<std::string>{});
@@ -154,7 +185,7 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cause);
-        const test::Loaded r = loadText(c.text, c.type, LO::AlNl, kNames);
+        const Loaded r = loadText(c.text, c.type, LO::AlNl, kNames);
         EXPECT_FALSE(r.outcome.done());
         EXPECT_EQ(r.outcome.line, c.line);
         EXPECT_NE(r.outcome.message.find(c.line ? "line " + std::to_string(c.line) + ": " : ""), std::string::npos);

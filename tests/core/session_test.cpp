@@ -5,7 +5,8 @@
 #include "platform/fileio.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
-#include "tests/support/loadsupport.h"
+#include "session/session.h"
+#include "tests/support/testsupport.h"
 
 #include <filesystem>
 #include <functional>
@@ -141,16 +142,16 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
 
 TEST(TeamNames, MissingTeamsAreAddedInOrderAndNamedOnesUsed)
 {
-    const test::Loaded r =
-        test::loadText(kSeason, DataType::ScheduleData, LeagueOption::AlNl, "[schedule data]\nbos al=Sox\n");
-    ASSERT_TRUE(r.outcome.done()) << r.outcome.message;
-    EXPECT_EQ(r.missingTeams, (std::vector<std::string>{"NYA AL", "CHF FL"}));
-    EXPECT_EQ(r.ini, "[schedule data]\r\nbos al=Sox\r\nNYA AL=\r\nCHF FL=\r\n");
-    ASSERT_EQ(r.rows.size(), 3u);
-    EXPECT_EQ(r.rows[0].vis + "@" + r.rows[0].home + " " + r.rows[1].home + " " + r.rows[2].home, "05@05Sox 05 05Sox");
-
-    const test::Loaded made = test::loadText(kSeason, DataType::ScheduleData);
-    EXPECT_EQ(made.ini, "[Schedule Data]\r\nNYA AL=\r\nBOS AL=\r\nCHF FL=\r\n");
+    test::TempDir home, seasons, fresh;
+    test::writeFile(home.file("rota.ini"), "[schedule data]\nbos al=Sox\n");
+    const Session session = opened(home, seasons, kSeason);
+    ASSERT_EQ(session.state(), State::Loaded);
+    EXPECT_EQ(session.missingTeams(), (std::vector<std::string>{"NYA AL", "CHF FL"}));
+    EXPECT_EQ(test::readFile(home.file("rota.ini")), "[schedule data]\r\nbos al=Sox\r\nNYA AL=\r\nCHF FL=\r\n");
+    const auto& rows = session.games().rows();
+    EXPECT_EQ(rows[0].vis + "@" + rows[0].home + " " + rows[1].home + " " + rows[2].home, "05@05Sox 05 05Sox");
+    opened(fresh, seasons, kSeason); // no rota.ini yet
+    EXPECT_EQ(test::readFile(fresh.file("rota.ini")), "[Schedule Data]\r\nNYA AL=\r\nBOS AL=\r\nCHF FL=\r\n");
 }
 
 TEST(TeamNames, AReadOnlyRotaIniServesNamedTeamsOnly)
