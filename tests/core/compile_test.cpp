@@ -84,22 +84,18 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
     std::string american, national, both;
     const struct {
         LeagueOption league;
-        bool events;       // the event files are in the data folder
-        bool asideBlocked; // a folder stands where the earlier data file is set aside
-        std::string* made; // what the run made; null when it must fail
-    } cases[] = {{LeagueOption::American, true, false, &american},
-                 {LeagueOption::National, true, false, &national},
-                 {LeagueOption::AlNl, true, false, &both},
-                 {LeagueOption::Federal, true, false, nullptr},
-                 {LeagueOption::AlNl, false, false, nullptr},
-                 {LeagueOption::AlNl, true, true, nullptr}};
+        std::string* made;          // what the run made; null when it must fail
+        bool events = true;         // the event files are in the data folder
+        bool asideBlocked = false;  // a folder stands where the earlier data file is set aside
+    } cases[] = {{LeagueOption::American, &american}, {LeagueOption::National, &national}, {LeagueOption::AlNl, &both},
+                 {LeagueOption::Federal, nullptr},    {LeagueOption::AlNl, nullptr, false},
+                 {LeagueOption::AlNl, nullptr, true, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.league) + 10 * c.events + 100 * c.asideBlocked);
         test::TempDir home;
         fs::create_directory(home.file("data"));
         for (const char* name : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
-            if (c.events)
-                fs::copy_file(test::sampleFile(name), home.file("data/") + name);
+            c.events && fs::copy_file(test::sampleFile(name), home.file("data/") + name);
         fs::copy_file(test::bgamePath(), home.file("bgame"));
         test::writeFile(home.file("S20.txt"), "earlier\r\n");
         if (c.asideBlocked)
@@ -112,12 +108,10 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
         EXPECT_EQ(outcome.done(), c.made != nullptr) << outcome.message << diagnostics.str();
         EXPECT_EQ(session.state(), c.made ? SessionState::Compiled : SessionState::Idle);
         EXPECT_EQ(pathExists(home.file("S20.txt.previous")), c.asideBlocked);
-        if (c.made) {
+        EXPECT_EQ(test::readFile(home.file("S20.txt")) == "earlier\r\n", !c.made);
+        EXPECT_TRUE(&both != c.made || fs::is_empty(home.file("data"))); // all files consumed
+        if (c.made)
             *c.made = test::readFile(home.file("S20.txt"));
-            EXPECT_TRUE(c.league != LeagueOption::AlNl || fs::is_empty(home.file("data"))); // all files consumed
-        } else {
-            EXPECT_EQ(test::readFile(home.file("S20.txt")), "earlier\r\n");
-        }
     }
     const std::string compiled = test::readFile(test::dataFile("gamedata2020.txt"));
     EXPECT_NE(american, "");

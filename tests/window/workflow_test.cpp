@@ -117,7 +117,6 @@ void WorkflowTest::seasonIsWrittenBesideItsFile()
 
     QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join(QLatin1Char('\n'))));
     QVERIFY(w.readFile("seasons/sked15.sch") == rota::test::readFile(rota::test::dataFile("expected/1915SKED-ALNL.sch")));
-    QCOMPARE(w.window->windowTitle(), QStringLiteral("PVX Rota Schedule"));
     QVERIFY(w.enabled("Button2"));
 }
 
@@ -131,7 +130,6 @@ void WorkflowTest::gameDataIsCompiledThenOpened()
     w.writeFile("season.txt", "an earlier season\r\n");
 
     w.control<QSpinBox>("CSpinEdit1")->setValue(2020);
-    QCOMPARE(w.control<QSpinBox>("CSpinEdit1")->value(), 2020);
     w.control<QLineEdit>("Edit2")->setText(QStringLiteral("season"));
     w.click("Button3");
     QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join(QLatin1Char('\n'))));
