@@ -41,11 +41,9 @@ struct Folder {
 TEST(BatchRunner, CommandsMatchNamesWithoutRegardToCase)
 {
     Folder f;
-    test::writeFile(f.data("B.EVA"), "second\n");
-    test::writeFile(f.data("a.eva"), "first\n");
-    test::writeFile(f.data("c.evn"), "other\n");
-    test::writeFile(f.data("TEAM1900"), "teams");
-    test::writeFile(f.data("x.ros"), "r");
+    for (const auto& [name, text] : {std::pair{"B.EVA", "second\n"}, {"a.eva", "first\n"}, {"c.evn", "other\n"},
+                                     {"TEAM1900", "teams"}, {"x.ros", "r"}})
+        test::writeFile(f.data(name), text);
     fs::create_directory(f.data("sub"));
     EXPECT_EQ(f.run({"cls", "cd " + f.s + "\\data", "copy *.eva data.run", "copy C.EVN sub", "move team1900 " + f.s + "\\",
                      "cd ..", "cd", "move team1900 " + f.s + "\\data\\", "cd data", "ren X.ROS roster.ros",

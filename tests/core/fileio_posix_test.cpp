@@ -78,9 +78,7 @@ TEST(FileIoPosix, LinksAreWrittenThroughAndKeptOtherFilesRefused)
 
 TEST(FileIoPosix, NewFilesFollowTheUmaskOldOnesKeepTheirMode)
 {
-    const struct {
-        mode_t umask, existing /* 0: no file yet */, expected;
-    } cases[] = {{022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664}, {0, 0, 0666}, {077, 0640, 0640}, {0, 0600, 0600}};
+    const struct { mode_t umask, existing /* 0: no file yet */, expected; } cases[] = {{022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664}, {0, 0, 0666}, {077, 0640, 0640}, {0, 0600, 0600}};
     for (const auto& c : cases) {
         test::TempDir dir;
         const std::string path = dir.file("out.sch");

@@ -3,6 +3,7 @@
 #include "platform/fileio.h"
 #include "tests/support/testsupport.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -97,8 +98,7 @@ TEST(UpdateIniFile, ConcurrentIncrementsAreNeverLost)
     auto work = [&] {
         for (int i = 0; i < kRounds; ++i)
             updateIniFile(path, [](IniFile& ini) {
-                const std::string n = ini.readString("Counter", "N");
-                ini.writeString("Counter", "N", std::to_string((n.empty() ? 0 : std::stoi(n)) + 1));
+                ini.writeString("Counter", "N", std::to_string(std::atoi(ini.readString("Counter", "N").c_str()) + 1));
             });
     };
     std::thread a(work), b(work);

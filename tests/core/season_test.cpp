@@ -156,12 +156,7 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
     const std::string good = sched("20050403", "BOS AL", "NYA AL"), logLine = gameLog("20050403", "BOS AL", "NYA AL");
     const std::string data = gameData("07/31/20", "BOS", "NYA");
     const std::string csvRow = "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"\",\"\"\n";
-    const struct {
-        DT type;
-        std::string text;
-        std::size_t line;
-        const char* cause;
-    } cases[] = {
+    const struct { DT type; std::string text; std::size_t line; const char* cause; } cases[] = {
         {DT::ScheduleData, good + poked(good, 5, '\0') + good, 2, "column 6 holds the control character 0"},
         {DT::GameLogs, logLine + poked(logLine, 0, '\0'), 2, "column 1 holds the control character 0"},
         {DT::GameData, data + poked(data, 4, '\0'), 2, "column 5 holds the control character 0"},
