@@ -25,10 +25,8 @@ namespace {
 
 void check(bool condition, const char* what)
 {
-    if (!condition) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
+    if (!condition)
+        std::fprintf(stderr, "property broken: %s\n", what), std::abort();
 }
 
 std::string text(const std::uint8_t* data, std::size_t size)
