@@ -77,10 +77,10 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
 {
     Workspace w;
     const std::string season = w.copy(sampleFile("1915SKED.TXT"), "1915SKED.TXT"), good = w.dir.file("good.sch");
-    const std::string logs = w.copy(sampleFile("GL1915.TXT"), "GL1915.TXT"), csv = w.dir.file("1915schedule.csv");
+    const std::string logs = w.copy(sampleFile("GL1915.TXT"), "GL1915.TXT");
+    const std::string csv = w.copy(sampleFile("1915schedule.csv"), "1915schedule.csv");
     w.copy(sampleFile("GL1915.TXT"), "notsch.sch");
     fs::create_directory(w.dir.file("other"));
-    w.copy(sampleFile("1915schedule.csv"), "1915schedule.csv");
     w.copy(csv, "other/1915schedule.csv");
     // A schedule whose third game line ends early, a file of no kind, a headed
     // schedule whose name carries no year, and a season with a team of no name.
@@ -99,19 +99,14 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         std::string said = ""; // on the error stream
         std::vector<std::string> made = {}, notMade = {};
     } cases[] = {
-        {{"--version"}, 0},
-        {{"convert", "--help"}, 0},
-        {{}, 2},
-        {{"convert"}, 2},
-        {{"convert", "--league", "X", season}, 2},
-        {{"convert", "--type", "boxscores", season}, 2},
+        {{"--version"}, 0}, {{"convert", "--help"}, 0}, {{}, 2}, {{"convert"}, 2},
+        {{"convert", "--league", "X", season}, 2}, {{"convert", "--type", "boxscores", season}, 2},
         {{"convert", "--out", w.dir.file("one.sch"), season, season}, 2, "", {}, {"one.sch"}},
         {{"compile", w.dir.path()}, 2}, // no --year
         {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt"},
         {{"convert", "--config", w.config, "--out", w.dir.file("longername.sch"), season}, 1, "", {}, {"longername.sch"}},
         {{"convert", "--quiet", "--config", w.config, "--out", good, season}, 0, "", {"good.sch"}},
-        {{"show", good}, 0},
-        {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
+        {{"show", good}, 0}, {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
         {{"show", w.dir.file("missing.sch")}, 1, "missing.sch"},
         {{"convert", "--config", w.config, "--type", "schedule", season, w.dir.file("broken.txt")}, 1,
          "broken.txt: Data Error: line 3:", {"1915SKED.sch"}},

@@ -21,11 +21,8 @@ WriteFunction failingAfter(std::size_t limit, int failures)
     auto failed = std::make_shared<int>(0);
     return [=](int fd, const void* data, std::size_t size) -> ssize_t {
         const bool failing = failures == 0 || *failed < failures;
-        if (failing && *written >= limit) {
-            ++*failed;
-            errno = ENOSPC;
-            return -1;
-        }
+        if (failing && *written >= limit)
+            return ++*failed, errno = ENOSPC, -1;
         const ssize_t done = test::writeDescriptor(fd, data, failing ? std::min(size, limit - *written) : size);
         *written += static_cast<std::size_t>(std::max<ssize_t>(done, 0));
         return done;

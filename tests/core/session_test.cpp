@@ -121,9 +121,7 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
     EXPECT_EQ(session.games()[0].date, "04/05/05");
     std::ostringstream out;
     const std::function<void()> actions[] = {
-        [] {},
-        [&] { session.reloadSeason({}); },
-        [&] { session.saveTeamTable({}); },
+        [] {}, [&] { session.reloadSeason({}); }, [&] { session.saveTeamTable({}); },
         [&] { session.setTeamName("Schedule Data", "GONE", "x"); },
         [&] { session.compileData({"a b", "04/01", "10/30", 1900, LeagueOption::AlNl}, out); },
         [&] { session.chooseDataType(DataType::GameLogs), session.chooseDataType(DataType::ScheduleData); },

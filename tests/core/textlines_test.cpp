@@ -6,19 +6,6 @@ using namespace rota;
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
 
-namespace {
-
-void expectLines(const std::string& bytes, const Lines& lines)
-{
-    EXPECT_EQ(splitLines(bytes), lines) << testing::PrintToString(bytes);
-    const TextLines held(bytes);
-    ASSERT_EQ(held.size(), lines.size()) << testing::PrintToString(bytes);
-    for (std::size_t i = 0; i < held.size(); ++i)
-        EXPECT_EQ(held[i], lines[i]) << testing::PrintToString(bytes) << " line " << i;
-}
-
-} // namespace
-
 TEST(SplitLines, TableOfLineEnds)
 {
     const std::pair<std::string, Lines> cases[] = {
@@ -41,7 +28,12 @@ TEST(SplitLines, TableOfLineEnds)
         {"\n\r\n\r\rx\r\n\r\ny\n\rz\r", {"", "", "", "", "x", "", "y", "", "z"}},
     };
     for (const auto& [bytes, lines] : cases) {
-        expectLines(bytes, lines);
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        EXPECT_EQ(splitLines(bytes), lines);
+        const TextLines held(bytes);
+        ASSERT_EQ(held.size(), lines.size());
+        for (std::size_t i = 0; i < held.size(); ++i)
+            EXPECT_EQ(held[i], lines[i]) << i;
         EXPECT_EQ(splitLines(joinLinesCrlf(lines)), lines);
     }
 }
