@@ -93,10 +93,11 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
     writeFile(w.dir.file("1905SKED.TXT"), "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
     writeFile(w.dir.file("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
     const std::string names = w.dir.file("names.ini"), unnamed = w.dir.file("1905SKED.TXT");
+    // said: on the error stream.
     const struct {
         std::vector<std::string> args;
         int status;
-        std::string said = ""; // on the error stream
+        std::string said = "";
         std::vector<std::string> made = {}, notMade = {};
     } cases[] = {
         {{"--version"}, 0}, {{"convert", "--help"}, 0}, {{}, 2}, {{"convert"}, 2},

@@ -17,9 +17,10 @@ using Kind = Outcome::Kind;
 
 TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
 {
+    // folder: the program folder, under a fresh folder.
     const struct {
         std::string name, start = "04/01", end = "10/30";
-        const char* folder = "home"; // the program folder, under a fresh folder
+        const char* folder = "home";
         std::string message = kBadFileNameMessage;
         Kind kind = Kind::Refused;
     } cases[] = {
@@ -82,12 +83,9 @@ TEST(CompileData, BatchBlocksPerLeague)
 TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
 {
     std::string american, national, both;
-    const struct {
-        LeagueOption league;
-        std::string* made;          // what the run made; null when it must fail
-        bool events = true;         // the event files are in the data folder
-        bool asideBlocked = false;  // a folder stands where the earlier data file is set aside
-    } cases[] = {{LeagueOption::American, &american}, {LeagueOption::National, &national}, {LeagueOption::AlNl, &both},
+    // made: what the run made, null when it must fail; events: the event files are in the data folder;
+    // asideBlocked: a folder stands where the earlier data file is set aside.
+    const struct { LeagueOption league; std::string* made; bool events = true, asideBlocked = false; } cases[] = {{LeagueOption::American, &american}, {LeagueOption::National, &national}, {LeagueOption::AlNl, &both},
                  {LeagueOption::Federal, nullptr},    {LeagueOption::AlNl, nullptr, false},
                  {LeagueOption::AlNl, nullptr, true, true}};
     for (const auto& c : cases) {

@@ -27,11 +27,9 @@ struct stat statOf(const std::string& path)
 // neither read nor written (a pipe is not waited on).
 TEST(FileIoPosix, LinksAreWrittenThroughAndKeptOtherFilesRefused)
 {
-    const struct {
-        std::function<void(const test::TempDir&)> make; // makes "path" beside "real"
-        const char* real = nullptr; // where the bytes belong; null: refused
-        const char* linkTo = "";    // what "path" must still link to, or "" for a hard link
-    } cases[] = {
+    // make: makes "path" beside "real"; real: where the bytes belong, null when
+    // refused; linkTo: what "path" must still link to, or "" for a hard link.
+    const struct { std::function<void(const test::TempDir&)> make; const char *real = nullptr, *linkTo = ""; } cases[] = {
         {[](auto& d) { fs::create_symlink("made", d.file("path")); }, "made", "made"}, // dangling
         {[](auto& d) { fs::create_hard_link(d.file("real"), d.file("path")); }, "real", ""},
         {[](auto& d) { // a chain of links, relative ones through another folder, then an absolute one
@@ -78,7 +76,9 @@ TEST(FileIoPosix, LinksAreWrittenThroughAndKeptOtherFilesRefused)
 
 TEST(FileIoPosix, NewFilesFollowTheUmaskOldOnesKeepTheirMode)
 {
-    const struct { mode_t umask, existing /* 0: no file yet */, expected; } cases[] = {{022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664}, {0, 0, 0666}, {077, 0640, 0640}, {0, 0600, 0600}};
+    // existing: the mode of the file already there, 0 for none.
+    const struct { mode_t umask, existing, expected; } cases[] = {
+        {022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664}, {0, 0, 0666}, {077, 0640, 0640}, {0, 0600, 0600}};
     for (const auto& c : cases) {
         test::TempDir dir;
         const std::string path = dir.file("out.sch");

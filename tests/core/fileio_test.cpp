@@ -39,11 +39,8 @@ long entries(const test::TempDir& dir)
 
 TEST(WriteFileAtomically, RefusalsChangeNothing)
 {
-    const struct {
-        std::string target; // under the folder
-        bool fileReadOnly, folderReadOnly;
-        const char* says;
-    } cases[] = {
+    // target: under the folder.
+    const struct { std::string target; bool fileReadOnly, folderReadOnly; const char* says; } cases[] = {
         {"keep.sch", true, false, "read-only"}, {"keep.sch", true, true, "read-only"},
         {"new.sch", false, true, "read-only"},  {"sub", false, false, "folder"}, {"no/such.sch", false, false, "no/such.sch"},
     };
@@ -70,11 +67,8 @@ TEST(WriteFileAtomically, ReplacesTheFileOrLeavesTheOldBytes)
 {
     const std::string old = "precious\r\n" + std::string(5000, 'p'), replacement(100000, 'x');
     enum Route { Rename, HardLink, ReadOnlyFolder };
-    const struct {
-        Route route;
-        int failures; // -1: none; 0: the write never works again
-        const char* says = nullptr;
-    } cases[] = {
+    // failures: -1: none; 0: the write never works again.
+    const struct { Route route; int failures; const char* says = nullptr; } cases[] = {
         {Rename, -1},   {Rename, 0, "No space"},   {Rename, 1, "No space"},
         {HardLink, -1}, {HardLink, 1, "old content was written back"},       {HardLink, 0, "failed too"},
         {ReadOnlyFolder, -1}, {ReadOnlyFolder, 1, "old content was written back"}, {ReadOnlyFolder, 0, "failed too"},

@@ -93,13 +93,14 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
                                                                          sched("20050404", "CHF FL", "PHI NL") +
                                                                          sched("20050405", "NYN NL", "PHI NL");
     const std::string headed = "\"Date\",\"Visitor\",\"Home\",\"League\",\"and more heading\"\n";
+    // year: for the headed layouts.
     const struct {
-        const char* name;
+        const char *name;
         DT type;
         std::string text;
         const char* rows;
         LO league = LO::AlNl;
-        int year = 1900; // for the headed layouts
+        int year = 1900;
     } cases[] = {
         {"a blank first line, the year from the first game, end-of-file mark", DT::ScheduleData,
          "\r\n" + dh + "\x1a", "04/03/05 05BosA 05NyaA\n"},

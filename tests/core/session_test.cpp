@@ -79,12 +79,12 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
     for (char c = 'A'; c <= 'P'; ++c)
         (c < 'P' ? fifteen : sixteen) += sched("20050403", std::string("V") + c + c, std::string("H") + c + c);
     sixteen = fifteen + sixteen;
+    // problem: the message names it, "" when the write is done; names: rota.ini; date: an edited date of the
+    // first game, if any; readOnly: the season's folder.
     const struct {
         std::string text;
-        const char* problem; // the message names it; "" when the write is done
-        const char* names = ""; // rota.ini
-        const char* date = "";  // an edited date of the first game, if any
-        bool readOnly = false;  // the season's folder
+        const char *problem, *names = "", *date = "";
+        bool readOnly = false;
     } cases[] = {
         {fifteen, ""},
         {sixteen, "04/03/05: 16 games"},
