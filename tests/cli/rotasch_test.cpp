@@ -105,6 +105,7 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         {{"convert", "--out", w.dir.file("one.sch"), season, season}, 2, "", {}, {"one.sch"}},
         {{"compile", w.dir.path()}, 2}, // no --year
         {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt"},
+        {{"convert", "--config", w.dir.file("no/rota.ini"), season}, 1, "no/rota.ini"},
         {{"convert", "--config", w.config, "--out", w.dir.file("longername.sch"), season}, 1, "", {}, {"longername.sch"}},
         {{"convert", "--quiet", "--config", w.config, "--out", good, season}, 0, "", {"good.sch"}},
         {{"show", good}, 0}, {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},

@@ -45,7 +45,7 @@ TEST(BatchRunner, CommandsMatchNamesWithoutRegardToCase)
                                      {"TEAM1900", "teams"}, {"x.ros", "r"}})
         test::writeFile(f.data(name), text);
     fs::create_directory(f.data("sub"));
-    EXPECT_EQ(f.run({"cls", "cd " + f.s + "\\data", "copy *.eva data.run", "copy C.EVN sub", "move team1900 " + f.s + "\\",
+    EXPECT_EQ(f.run({"cls", "", "cd " + f.s + "\\data", "copy *.eva data.run", "copy C.EVN sub", "move team1900 " + f.s + "\\",
                      "cd ..", "cd", "move team1900 " + f.s + "\\data\\", "cd data", "ren X.ROS roster.ros",
                      "del Team1900*"}),
               0)
@@ -63,9 +63,11 @@ TEST(BatchRunner, EachFailingLineIsReportedAndTheRunGoesOn)
     test::writeFile(f.data("b.txt"), "b");
     f.program("fails", "exit 3");
     f.program("killed", "kill -9 $$");
+    test::writeFile(f.dir.file("garbage"), "no program");
+    ::chmod(f.dir.file("garbage").c_str(), 0755);
     for (const char* line : {"copy *.eva data.run", "copy a.txt", "ren a.txt", "ren a.txt b.txt", "ren a.txt no/b.txt",
                              "ren zzz.txt y.txt", "move a.txt", "move a.txt no\\such\\", "del", "del *.zzz",
-                             "cd nowhere", "nosuchprogram -x", "..\\fails", "..\\killed", "..\\fails >>"}) {
+                             "cd nowhere", "nosuchprogram -x", "..\\fails", "..\\killed", "..\\garbage", "..\\fails >>"}) {
         f.said.str("");
         EXPECT_EQ(f.run({"cd data", line, "copy a.txt c.txt"}), 1) << line;
         EXPECT_NE(f.said.str(), "") << line;

@@ -12,7 +12,7 @@ using namespace rota;
 
 namespace {
 
-// A write that fails with "no space" once `limit` bytes have gone through,
+// A write that fails (writing nothing, then with "no space") once `limit` bytes have gone through,
 // `failures` times (then it writes again), every time when `failures` is 0,
 // never when it is -1.
 WriteFunction failingAfter(std::size_t limit, int failures)
@@ -22,7 +22,7 @@ WriteFunction failingAfter(std::size_t limit, int failures)
     return [=](int fd, const void* data, std::size_t size) -> ssize_t {
         const bool failing = failures == 0 || *failed < failures;
         if (failing && *written >= limit)
-            return ++*failed, errno = ENOSPC, -1;
+            return (*failed)++ ? (errno = ENOSPC, -1) : 0; // first no byte, then an error
         const ssize_t done = test::writeDescriptor(fd, data, failing ? std::min(size, limit - *written) : size);
         *written += static_cast<std::size_t>(std::max<ssize_t>(done, 0));
         return done;
@@ -43,6 +43,10 @@ TEST(WriteFileAtomically, RefusalsChangeNothing)
     const struct { std::string target; bool fileReadOnly, folderReadOnly; const char* says; } cases[] = {
         {"keep.sch", true, false, "read-only"}, {"keep.sch", true, true, "read-only"},
         {"new.sch", false, true, "read-only"},  {"sub", false, false, "folder"}, {"no/such.sch", false, false, "no/such.sch"},
+        {"keep.sch/x.sch", false, false, "keep.sch/x.sch"},
+#ifndef _WIN32 // names too long for the file system, the second only with the temporary file's ending
+        {std::string(300, 'n'), false, false, "too long"}, {std::string(250, 'n'), false, false, "too long"},
+#endif
     };
     for (const auto& c : cases) {
         if (c.folderReadOnly && !test::foldersCanBeReadOnly())
