@@ -49,7 +49,7 @@ TEST(WriteFileAtomically, RefusalsChangeNothing)
 #endif
     };
     for (const auto& c : cases) {
-        if (c.folderReadOnly && !test::foldersCanBeReadOnly())
+        if (c.folderReadOnly && !test::kFoldersCanBeReadOnly)
             continue;
         SCOPED_TRACE(c.target + (c.folderReadOnly ? " in a read-only folder" : ""));
         test::TempDir dir;
@@ -78,7 +78,7 @@ TEST(WriteFileAtomically, ReplacesTheFileOrLeavesTheOldBytes)
         {ReadOnlyFolder, -1}, {ReadOnlyFolder, 1, "old content was written back"}, {ReadOnlyFolder, 0, "failed too"},
     };
     for (const auto& c : cases) {
-        if (c.route == ReadOnlyFolder && !test::foldersCanBeReadOnly())
+        if (c.route == ReadOnlyFolder && !test::kFoldersCanBeReadOnly)
             continue;
         SCOPED_TRACE(std::to_string(c.route) + " " + std::to_string(c.failures));
         test::TempDir dir;

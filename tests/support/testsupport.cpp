@@ -5,6 +5,11 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace rota::test {
 
@@ -24,10 +29,12 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     std::error_code ignored; // everything is made writable again so that it can be removed
+    const auto writable = [&](const fs::path& p) { fs::permissions(p, fs::perms::owner_all, fs::perm_options::add, ignored); };
+    writable(path_);
     for (auto it = fs::recursive_directory_iterator(path_, ignored); it != fs::recursive_directory_iterator();
          it.increment(ignored))
-        makeWritable(it->path().string());
-    makeWritable(path_);
+        if (!it->is_symlink(ignored))
+            writable(it->path());
     fs::remove_all(path_, ignored);
 }
 
@@ -43,6 +50,22 @@ std::string readFile(const std::string& path)
     if (!in)
         throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+long writeDescriptor(int fd, const void* data, std::size_t size)
+{
+#ifdef _WIN32
+    return ::_write(fd, data, static_cast<unsigned>(size));
+#else
+    return ::write(fd, data, size);
+#endif
+}
+
+void setReadOnly(const std::string& path, bool readOnly)
+{
+    const auto writes = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(path, readOnly ? writes : fs::perms::owner_write,
+                    readOnly ? fs::perm_options::remove : fs::perm_options::add);
 }
 
 } // namespace rota::test

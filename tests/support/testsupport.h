@@ -39,10 +39,11 @@ void setReadOnly(const std::string& path, bool readOnly);
 
 // False where setReadOnly on a folder does not stop new files in it: on
 // Windows a folder's read-only attribute means nothing to the system.
-bool foldersCanBeReadOnly();
-
-// Makes a file or folder writable, if it can; never throws.
-void makeWritable(const std::string& path) noexcept;
+#ifdef _WIN32
+inline constexpr bool kFoldersCanBeReadOnly = false;
+#else
+inline constexpr bool kFoldersCanBeReadOnly = true;
+#endif
 
 // The message of the E that `action` throws, or "" when it throws none.
 template <typename E, typename F>
