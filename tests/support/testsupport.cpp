@@ -5,11 +5,6 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace rota::test {
 
@@ -50,15 +45,6 @@ std::string readFile(const std::string& path)
     if (!in)
         throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-long writeDescriptor(int fd, const void* data, std::size_t size)
-{
-#ifdef _WIN32
-    return ::_write(fd, data, static_cast<unsigned>(size));
-#else
-    return ::write(fd, data, size);
-#endif
 }
 
 void setReadOnly(const std::string& path, bool readOnly)
