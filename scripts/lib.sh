@@ -18,6 +18,9 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libcli11-dev)
+# The Debian package (cpack -G DEB): dpkg-shlibdeps finds its dependencies,
+# and CPack asks file(1) which installed files are programs.
+PACKAGING_PACKAGES=(dpkg-dev file)
 # The Windows build (scripts/test-windows): the MinGW-w64 cross compiler,
 # GoogleTest's sources, CLI11's headers, and Wine to run the tests.
 WINDOWS_PACKAGES=(make cmake g++-mingw-w64-x86-64-posix googletest libcli11-dev wine64)
