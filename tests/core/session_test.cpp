@@ -176,8 +176,11 @@ TEST(TeamTable, EditsFollowTheirKeyWhileOthersChangeTheFile)
     EXPECT_TRUE(session.setTeamName("game data", "def", "Wash").done());
     EXPECT_TRUE(session.setTeamName("Game Data", "DEF", "Washington").done());
 
-    // Another program adds entries meanwhile; a save that fails keeps its file.
+    // Another program adds entries meanwhile: the edits stay on their entries;
+    // a save that fails keeps the file.
     test::writeFile(path, "[Game Data]\nNEW=\nABC=\nDEF=\nGHI=Ghi\n");
+    session.loadTeamTable();
+    EXPECT_EQ(session.teamTable().lines()[3], "DEF=Washington");
     test::setReadOnly(path, true);
     EXPECT_EQ(session.saveTeamTable({}).kind, Outcome::Kind::Failed);
     test::setReadOnly(path, false);
