@@ -220,9 +220,13 @@ void Interpreter::ren(const std::vector<std::string>& args)
     if (args.size() < 2)
         throw CommandError("The syntax of the command is incorrect.");
     const std::string source = existingFile(args[0]);
-    const std::string target = joinPath(parentFolder(source), args[1]);
-    if (pathExists(target) && lowerCase(target) != lowerCase(source))
-        throw CommandError("A duplicate file name exists, or the file cannot be found: " + args[1]);
+    const std::string folder = parentFolder(source);
+    const std::string target = joinPath(folder, args[1]);
+    // Names match without regard to case: "ren a.txt B.TXT" meets b.txt.
+    const std::string sourceName = source.substr(source.find_last_of('/') + 1);
+    for (const auto& name : entries(folder))
+        if (lowerCase(name) == lowerCase(args[1]) && name != sourceName)
+            throw CommandError("A duplicate file name exists, or the file cannot be found: " + args[1]);
     if (::rename(source.c_str(), target.c_str()) != 0)
         throw CommandError("Cannot rename " + args[0] + ": " + std::strerror(errno));
 }

@@ -65,7 +65,7 @@ TEST(BatchRunner, EachFailingLineIsReportedAndTheRunGoesOn)
     f.program("killed", "kill -9 $$");
     test::writeFile(f.dir.file("garbage"), "no program");
     ::chmod(f.dir.file("garbage").c_str(), 0755);
-    for (const char* line : {"copy *.eva data.run", "copy a.txt", "ren a.txt", "ren a.txt b.txt", "ren a.txt no/b.txt",
+    for (const char* line : {"copy *.eva data.run", "copy a.txt", "ren a.txt", "ren a.txt b.txt", "ren a.txt B.TXT", "ren a.txt no/b.txt",
                              "ren zzz.txt y.txt", "move a.txt", "move a.txt no\\such\\", "del", "del *.zzz",
                              "cd nowhere", "nosuchprogram -x", "..\\fails", "..\\killed", "..\\garbage", "..\\fails >>"}) {
         f.said.str("");

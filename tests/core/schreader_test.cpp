@@ -32,6 +32,8 @@ TEST(ScheduleReader, RefusesMalformedFilesNamingTheByte)
         {patched(slot2 + 16, "/n:2 x"), "byte 484: the DH field is neither \"/n:2\" nor blank"},
         {patched(slot2 + 16, "      "), ""},
         {patched(slot2 + 27, "x"), "byte 495: the last 6 bytes of a game slot must be blank"},
+        {patched(slot2, std::string(8, ' ')), "byte 468: a game slot has a blank team text"},
+        {patched(slot2 + 8, std::string(8, ' ')), "byte 476: a game slot has a blank team text"},
         {patched(day + 10, std::string(28, ' ')), "byte 468: a game follows an empty slot of its day record"},
         {patched(day + 10 + 14 * kSlotLength, "z"), "byte 832: a game follows an empty slot of its day record"},
         {patched(2 * day + 10, std::string(28, ' ')), "byte 860: the day record for 04/04/05 holds no game"},
