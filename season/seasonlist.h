@@ -32,6 +32,9 @@ public:
     // Appends a row at the end (sorting must be off while loading).
     void append(GameRow row) { rows_.push_back(std::move(row)); }
 
+    // Makes room for `count` rows in all.
+    void reserve(std::size_t count) { rows_.reserve(count); }
+
     // Sets the DH of the last row to the doubleheader mark. No-op when empty.
     void markLastAsDoubleheader();
 

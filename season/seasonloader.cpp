@@ -111,6 +111,7 @@ void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeas
     season.seasonYear.clear();
     checkTextFile(lines);
 
+    season.games.reserve(lines.size());
     std::unique_ptr<SeasonReader> reader = makeSeasonReader(options.dataType);
     ReadContext ctx(lines, options.league, options.year, season.seasonYear);
     // The game of the last line read: date, visitor and home code.

@@ -32,14 +32,29 @@ SeasonTeams teamsOf(const ParsedSeason& season, DataType dataType)
 {
     SeasonTeams teams;
     teams.teamOf.reserve(2 * season.games.size());
-    std::unordered_map<std::string, std::uint32_t> indexOf;
-    std::string seen;
+    // A code and league of up to seven bytes in all (as Retrosheet's are)
+    // is packed into a number, with its code's length; others go by text.
+    std::unordered_map<std::uint64_t, std::uint32_t> indexOfPacked;
+    std::unordered_map<std::string, std::uint32_t> indexOfText;
+    const auto indexIn = [](auto& indexOf, auto key, std::uint32_t next) {
+        const auto [at, added] = indexOf.try_emplace(std::move(key), next);
+        return std::pair{at->second, added};
+    };
     const auto add = [&](const std::string& code, const std::string& league) {
-        seen.assign(code).append(1, '\0').append(league);
-        auto [at, added] = indexOf.try_emplace(seen, static_cast<std::uint32_t>(teams.keys.size()));
+        const auto next = static_cast<std::uint32_t>(teams.keys.size());
+        std::pair<std::uint32_t, bool> found;
+        if (code.size() + league.size() <= 7) {
+            std::uint64_t key = code.size();
+            for (const char c : code + league)
+                key = (key << 8) | static_cast<unsigned char>(c);
+            found = indexIn(indexOfPacked, key, next);
+        } else {
+            found = indexIn(indexOfText, code + '\0' + league, next);
+        }
+        const auto [index, added] = found;
         if (added)
             teams.keys.push_back(teamKey(dataType, code, league));
-        teams.teamOf.push_back(at->second);
+        teams.teamOf.push_back(index);
     };
     for (const SeasonGame& game : season.games) {
         add(game.visitorCode, game.visitorLeague);
@@ -58,6 +73,7 @@ std::size_t fillRows(SeasonList& list, const ParsedSeason& season, const SeasonT
     for (const std::string& name : names)
         texts.push_back(season.seasonYear + name);
     std::size_t unnamed = 0;
+    list.reserve(season.games.size());
     for (std::size_t i = 0; i < season.games.size(); ++i) {
         const SeasonGame& game = season.games[i];
         const std::uint32_t visitor = teams.teamOf[2 * i];
