@@ -80,11 +80,11 @@ std::size_t firstForbiddenByte(std::string_view line)
     return std::string_view::npos;
 }
 
-} // namespace
-
-void checkTextFile(const TextLines& lines)
+// Throws DataError, naming the line, when one of lines `from` to `to`
+// (not included) cannot be a line of a Retrosheet text file.
+void checkTextLines(const TextLines& lines, std::size_t from, std::size_t to)
 {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = from; i < to; ++i) {
         const std::string_view line = lines[i];
         if (line.size() > kLongestLine)
             throw DataError(i, "the line is " + std::to_string(line.size()) +
@@ -94,6 +94,8 @@ void checkTextFile(const TextLines& lines)
                                    std::to_string(static_cast<unsigned char>(line[c])) + ": this is not a text file");
     }
 }
+
+} // namespace
 
 std::string noGamesMessage(const std::string& fileName, DataType dataType)
 {
@@ -109,7 +111,22 @@ void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeas
 {
     season.games.clear();
     season.seasonYear.clear();
-    checkTextFile(lines);
+    // Lines are checked to be text a block ahead of the reader, while they
+    // are in the cache; a file that is no text is refused with no game read.
+    std::size_t checkedUpTo = 0;
+    const auto checkAhead = [&](std::size_t through) {
+        if (through < checkedUpTo)
+            return;
+        const std::size_t end = std::min(lines.size(), std::max(through + 1, checkedUpTo + 512));
+        try {
+            checkTextLines(lines, checkedUpTo, end);
+        } catch (const DataError&) {
+            season.games.clear();
+            throw;
+        }
+        checkedUpTo = end;
+    };
+    checkAhead(0);
 
     season.games.reserve(lines.size());
     std::unique_ptr<SeasonReader> reader = makeSeasonReader(options.dataType);
@@ -120,6 +137,7 @@ void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeas
     std::unordered_map<std::string, std::size_t> gameOfKey; // for readers that fold distant repeats
 
     for (ctx.lineIndex = 0; ctx.lineIndex < lines.size(); ++ctx.lineIndex) {
+        checkAhead(ctx.lineIndex + 1); // a header line passes on to the next one
         ctx.line = lines[ctx.lineIndex];
         if (ctx.line.size() < reader->minimumLength())
             continue;

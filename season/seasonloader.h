@@ -39,17 +39,13 @@ struct ParsedSeason {
 // shorter, so a longer one means the file is of another kind.
 inline constexpr std::size_t kLongestLine = 65536;
 
-// Throws DataError, naming the line, when `lines` cannot be a Retrosheet
-// text file: a line holds a control character other than tab, form feed and
-// the end-of-file mark (Ctrl-Z), a zero byte among them, or is longer than
-// kLongestLine.
-void checkTextFile(const TextLines& lines);
-
 // Called as lines are read: `done` of `total` lines.
 using LineProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 // Reads the games of `lines` into `season` (emptied first). Throws DataError
-// when the file is no text file (before anything is read), when a line
+// when the file is no text file (a line holds a control character other
+// than tab, form feed and the end-of-file mark Ctrl-Z, a zero byte among
+// them, or is longer than kLongestLine; no game is kept then), when a line
 // cannot be read, or when a line's date or team fields are not what a
 // Retrosheet file holds (digits, letters); `season` then keeps the games
 // read before the failing line.
