@@ -1,5 +1,7 @@
 #include "platform/fileio.h"
 
+#include "platform/descriptor.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -27,27 +29,6 @@ bool hasNoWriteBits(const struct stat& st)
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release()
-    {
-        int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
 
 } // namespace
 
@@ -93,6 +74,11 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
 }
 
 } // namespace
+
+void closeDescriptor(int fd)
+{
+    ::close(fd);
+}
 
 std::string readFileBytes(const std::string& path)
 {

@@ -1,5 +1,7 @@
 #include "platform/fileio.h"
 
+#include "platform/descriptor.h"
+
 #include "platform/windowserror.h"
 
 #include <atomic>
@@ -36,27 +38,6 @@ bool missing(DWORD error)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::_close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release()
-    {
-        int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
 
 int openFile(const std::string& path, int flags)
 {
@@ -102,6 +83,11 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
 }
 
 } // namespace
+
+void closeDescriptor(int fd)
+{
+    ::_close(fd);
+}
 
 std::string readFileBytes(const std::string& path)
 {

@@ -1,5 +1,7 @@
 #include "platform/inifile.h"
 
+#include "common/ascii.h"
+
 #include "platform/fileio.h"
 #include "platform/filelock.h"
 #include "platform/textlines.h"
@@ -26,21 +28,6 @@ std::string_view trim(std::string_view text)
     return text;
 }
 
-char asciiUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiUpper(a[i]) != asciiUpper(b[i]))
-            return false;
-    return true;
-}
-
 // True when `line` is a "[name]" section header; sets `name`.
 bool sectionName(std::string_view line, std::string_view& name)
 {
@@ -60,7 +47,7 @@ std::size_t keyEnd(std::string_view line, std::string_view key)
     std::size_t i = 0;
     while (i < line.size() && isBlank(line[i]))
         ++i;
-    if (key.empty() || !sameName(line.substr(i, key.size()), key))
+    if (key.empty() || !equalsIgnoringCase(line.substr(i, key.size()), key))
         return npos;
     i += key.size();
     while (i < line.size() && isBlank(line[i]))
@@ -114,7 +101,7 @@ IniFile::Found IniFile::find(std::string_view section, std::string_view key) con
         if (sectionName(lines_[i], name)) {
             if (inSection)
                 break; // the first section of that name is the one used
-            if (sameName(name, section)) {
+            if (equalsIgnoringCase(name, section)) {
                 inSection = true;
                 found.sectionLine = i;
                 found.insertAt = i + 1;
