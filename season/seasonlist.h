@@ -31,6 +31,10 @@ public:
 
     // Appends a row at the end (sorting must be off while loading).
     void append(GameRow row) { rows_.push_back(std::move(row)); }
+    void append(std::string date, const std::string& vis, const std::string& home, const char* dh)
+    {
+        rows_.emplace_back(std::move(date), vis, home, dh);
+    }
 
     // Makes room for `count` rows in all.
     void reserve(std::size_t count) { rows_.reserve(count); }

@@ -63,9 +63,10 @@ SeasonTeams teamsOf(const ParsedSeason& season, DataType dataType)
     return teams;
 }
 
-// Fills `list` with the rows of `season`, each team text the season year
-// followed by the team's name. Returns how many team texts have no name.
-std::size_t fillRows(SeasonList& list, const ParsedSeason& season, const SeasonTeams& teams,
+// Fills `list` with the rows of `season` (whose dates it takes), each team
+// text the season year followed by the team's name. Returns how many team
+// texts have no name.
+std::size_t fillRows(SeasonList& list, ParsedSeason& season, const SeasonTeams& teams,
                      const std::vector<std::string>& names)
 {
     std::vector<std::string> texts;
@@ -75,11 +76,11 @@ std::size_t fillRows(SeasonList& list, const ParsedSeason& season, const SeasonT
     std::size_t unnamed = 0;
     list.reserve(season.games.size());
     for (std::size_t i = 0; i < season.games.size(); ++i) {
-        const SeasonGame& game = season.games[i];
+        SeasonGame& game = season.games[i];
         const std::uint32_t visitor = teams.teamOf[2 * i];
         const std::uint32_t home = teams.teamOf[2 * i + 1];
         unnamed += (names[visitor].empty() ? 1 : 0) + (names[home].empty() ? 1 : 0);
-        list.append({game.date, texts[visitor], texts[home], game.doubleheader ? kDoubleheaderMark : ""});
+        list.append(std::move(game.date), texts[visitor], texts[home], game.doubleheader ? kDoubleheaderMark : "");
     }
     return unnamed;
 }
