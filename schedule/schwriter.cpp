@@ -84,14 +84,6 @@ void appendSlot(std::string& out, const GameRow& row)
 
 } // namespace
 
-std::string gameSlot(const GameRow& row)
-{
-    std::string slot;
-    slot.reserve(kSlotLength);
-    appendSlot(slot, row);
-    return slot;
-}
-
 std::string buildScheduleFile(const std::vector<GameRow>& rows,
                               const std::function<void(std::size_t, std::size_t)>& progress)
 {

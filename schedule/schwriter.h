@@ -26,10 +26,6 @@ std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows)
 // The header record: "D" and 429 spaces.
 std::string headerRecord();
 
-// One game slot of 28 characters. Texts longer than 8 characters must have
-// been refused by scheduleLimitProblems.
-std::string gameSlot(const GameRow& row);
-
 // The whole file for `rows`. Calls `progress` with (i, n) after game i of n
 // has been placed. Throws std::length_error for rows that do not fit the
 // format (see scheduleLimitProblems), so no record of another length than
