@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace rota {
@@ -28,9 +29,6 @@ void SeasonList::sortByDate()
 {
     sorted_ = true;
     const auto byDate = [](const GameRow& a, const GameRow& b) { return captionLess(a.date, b.date); };
-    // Retrosheet's files mostly come in date order already.
-    if (std::is_sorted(rows_.begin(), rows_.end(), byDate))
-        return;
     const bool allEightCharacters =
         std::all_of(rows_.begin(), rows_.end(), [](const GameRow& row) { return row.date.size() == 8; });
     if (!allEightCharacters) {
@@ -41,11 +39,16 @@ void SeasonList::sortByDate()
     // sort small (number, place) pairs, then move each row once.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> order(rows_.size());
     for (std::size_t i = 0; i < rows_.size(); ++i) {
+        unsigned char bytes[8];
+        std::memcpy(bytes, rows_[i].date.data(), 8);
         std::uint64_t key = 0;
-        for (char c : rows_[i].date)
-            key = (key << 8) | static_cast<unsigned char>(c);
+        for (unsigned char byte : bytes)
+            key = (key << 8) | byte;
         order[i] = {key, static_cast<std::uint32_t>(i)};
     }
+    // Retrosheet's files mostly come in date order already.
+    if (std::is_sorted(order.begin(), order.end()))
+        return;
     std::sort(order.begin(), order.end()); // places break ties, so the order is stable
     std::vector<GameRow> sorted;
     sorted.reserve(rows_.size());

@@ -45,8 +45,9 @@ SeasonTeams teamsOf(const ParsedSeason& season, DataType dataType)
         std::pair<std::uint32_t, bool> found;
         if (code.size() + league.size() <= 7) {
             std::uint64_t key = code.size();
-            for (const char c : code + league)
-                key = (key << 8) | static_cast<unsigned char>(c);
+            for (const std::string* part : {&code, &league})
+                for (const char c : *part)
+                    key = (key << 8) | static_cast<unsigned char>(c);
             found = indexIn(indexOfPacked, key, next);
         } else {
             found = indexIn(indexOfText, code + '\0' + league, next);
