@@ -149,7 +149,14 @@ public:
         ProgressLine progress(console_, options_.files.size(), options_.quiet);
         for (std::size_t i = 0; i < options_.files.size(); ++i) {
             progress.at(i, options_.files[i]);
-            std::string problem = convertOne(session, options_.files[i], outputs[i], *league, type);
+            std::string problem;
+            try {
+                problem = convertOne(session, options_.files[i], outputs[i], *league, type);
+            } catch (const std::exception& error) {
+                // Anything the session does not report itself (memory, say)
+                // stops this file, not the run.
+                problem = error.what();
+            }
             if (!problem.empty()) {
                 progress.clear();
                 console_.err << "rotasch: " << options_.files[i] << ": " << problem << "\n";
