@@ -199,7 +199,9 @@ private:
                              << " The game reads names of up to 8 characters.\n";
                 ok = false;
             }
-            const std::string key = upperCase(fs::absolute(output).lexically_normal().string());
+            std::error_code error;
+            const fs::path absolute = fs::absolute(output, error);
+            const std::string key = upperCase((error ? output : absolute).lexically_normal().string());
             if (auto [at, added] = inputOf.try_emplace(key, file); !added) {
                 console_.err << "rotasch: " << at->second << " and " << file << " would both write "
                              << output.string() << ": convert them one at a time, or give --out\n";
@@ -228,7 +230,7 @@ private:
         if (!type)
             type = kind.dataType;
         if (!type) {
-            if (!fs::is_regular_file(file))
+            if (std::error_code error; !fs::is_regular_file(file, error))
                 return "no such file";
             return "cannot tell what kind of Retrosheet file this is: " + kind.reason +
                    ". Say it with --type schedule, gamelogs or gamedata";
@@ -318,7 +320,8 @@ std::string findBoxScoreTool(const std::string& given)
     const std::string installed = (fs::path(executableFolder()) / ".." / "lib" / "rotaschedule").string();
     for (const std::string& folder : {defaultProgramFolder(), executableFolder(), installed}) {
         const fs::path tool = fs::path(folder) / boxScoreToolName();
-        if (!folder.empty() && fs::is_regular_file(tool))
+        std::error_code error;
+        if (!folder.empty() && fs::is_regular_file(tool, error))
             return tool.string();
     }
     return {};
@@ -338,12 +341,13 @@ int compile(const CompileOptions& options, ConvertOptions convertOptions, const 
             return console.err << "rotasch compile: --from and --to take MMDD, such as 0401\n", kUsageError;
     const std::string out = options.out.empty() ? std::to_string(options.year) + ".txt" : options.out;
     const std::string tool = findBoxScoreTool(options.bgame);
-    if (tool.empty() || !fs::is_regular_file(tool))
+    std::error_code error;
+    if (tool.empty() || !fs::is_regular_file(tool, error))
         return fail("the box-score tool " + std::string(boxScoreToolName()) + " is not in " + defaultProgramFolder() +
                     (tool.empty() ? std::string() : " (" + tool + " is no file)") +
                     ": put Retrosheet's tool there, or name it with --bgame");
-    if (!fs::is_directory(options.eventFolder))
-        return fail(options.eventFolder + ": no such folder");
+    if (!fs::is_directory(options.eventFolder, error))
+        return fail(options.eventFolder + ": no such folder" + (error ? " (" + error.message() + ")" : ""));
 
     try {
         // The batch file deletes the files it stages: it only ever runs on copies.

@@ -127,21 +127,31 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
     ParsedSeason season;
     try {
         const TextLines lines(readFileBytes(seasonFile_));
+        readSeason(lines, {dataType, settings.league, settings.year}, season, progress);
+    } catch (const DataError& error) {
+        // The games read so far stay in sight, in file order, with the names
+        // known; the configuration file is not touched.
+        const SeasonTeams teams = teamsOf(season, dataType);
+        std::vector<std::string> names(teams.keys.size());
         try {
-            readSeason(lines, {dataType, settings.league, settings.year}, season, progress);
-        } catch (const DataError& error) {
-            // The games read so far stay in sight, in file order, with the
-            // names known; the configuration file is not touched.
-            const SeasonTeams teams = teamsOf(season, dataType);
-            fillRows(games_, season, teams, lookUpTeamNames(configFile_, section, teams.keys, false).names);
-            return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_, error.lineNumber());
+            names = lookUpTeamNames(configFile_, section, teams.keys, false).names;
+        } catch (const FileError&) {
+            // The season's own error is the one to report; its rows go unnamed.
         }
+        fillRows(games_, season, teams, names);
+        return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_, error.lineNumber());
+    } catch (const std::exception& error) {
+        // A file that cannot be read, or one too large to hold.
+        return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_);
+    }
+    try {
         const SeasonTeams teams = teamsOf(season, dataType);
         const TeamNames names = lookUpTeamNames(configFile_, section, teams.keys, true);
         missingTeamCount_ = fillRows(games_, season, teams, names.names);
         missingTeams_ = names.missingKeys;
-    } catch (const FileError& error) {
-        return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_);
+    } catch (const std::exception& error) {
+        games_.clear();
+        return Outcome::failed(error.what(), configFile_);
     }
     games_.sortByDate();
     if (games_.empty())

@@ -29,6 +29,9 @@ TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
         {"", "04/ 1", "10/30", "home", kNoFileNameMessage},
         // Names that would inject commands or leave the folder.
         {"a b"}, {"x&del *.*"}, {"x\r\ndel"}, {"a|b"}, {"a>b"}, {"a^b"}, {"50%"}, {"..\\a"}, {"a/b"}, {"caf\xe9"},
+        // Names the batch file's own files or Windows take.
+        {"al", "04/01", "10/30", "home", "is taken"}, {"NL", "04/01", "10/30", "home", "is taken"},
+        {"Nul", "04/01", "10/30", "home", "is taken"},
         {"AL00", "ab/cd", "1 /30", "home", kBadStartDateMessage},
         {"AL00", "04/ 1", "10/30", "home", kBadStartDateMessage},
         {"AL00", "04/01", "1 /30", "home", kBadEndDateMessage},

@@ -161,6 +161,16 @@ TEST(TeamNames, AReadOnlyRotaIniServesNamedTeamsOnly)
     EXPECT_EQ(opened(home, seasons, kSeason.substr(0, kSeason.find('\n') + 1)).state(), State::Loaded);
     EXPECT_EQ(opened(home, seasons, kSeason).state(), State::LoadFailed); // CHF FL cannot be added
     EXPECT_EQ(test::readFile(home.file("rota.ini")), ini);
+
+    // A rota.ini that cannot be used does not hide the season's own error.
+    test::setReadOnly(home.file("rota.ini"), false);
+    test::writeFile(home.file("rota.ini"), std::string("\xff\xfe[\0S\0]\0", 8));
+    test::writeFile(seasons.file("season.txt"), kSeason + "\"20050406\",\"0\",\"Wed\",\"BOS\",\"AL\",1\n");
+    Session session(home.path());
+    session.chooseDataType(DataType::ScheduleData);
+    const Outcome outcome = session.openSeason(seasons.file("season.txt"), {});
+    EXPECT_EQ(outcome.line, 4u) << outcome.message;
+    EXPECT_EQ(session.games().size(), 3u);
 }
 
 TEST(TeamTable, EditsFollowTheirKeyWhileOthersChangeTheFile)
