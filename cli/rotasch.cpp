@@ -250,7 +250,7 @@ private:
             for (const std::string& key : session.missingTeams())
                 keys += (keys.empty() ? "" : ", ") + key;
             return std::to_string(session.missingTeams().size()) + " teams have no name in [" +
-                   configSectionName(*type) + "] of " + session.configFile() + ": " + keys +
+                   session.teamSection() + "] of " + session.configFile() + ": " + keys +
                    ". Name them there (or in the window's panel), or give --allow-missing";
         }
         outcome = session.writeScheduleTo(output);
@@ -259,11 +259,6 @@ private:
         if (!options_.quiet)
             console_.out << file << " -> " << output << " (" << session.games().size() << " games)\n";
         return {};
-    }
-
-    static std::string configSectionName(DataType type)
-    {
-        return type == DataType::GameData ? "Game Data" : "Schedule Data";
     }
 
     const ConvertOptions& options_;

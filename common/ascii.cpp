@@ -39,6 +39,17 @@ bool allLettersAndDigits(std::string_view text)
     return true;
 }
 
+bool isWindowsDeviceName(std::string_view name)
+{
+    static const char* const devices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
+                                          "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                          "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    for (const char* device : devices)
+        if (equalsIgnoringCase(name, device))
+            return true;
+    return false;
+}
+
 int progressOf(std::size_t done, std::size_t total, int scale)
 {
     if (total == 0)

@@ -35,6 +35,10 @@ bool allDigits(std::string_view text);
 // True when `text` is one or more ASCII letters and digits.
 bool allLettersAndDigits(std::string_view text);
 
+// True when `name` is one that Windows keeps for a device (CON, NUL,
+// COM1, ...), in any letter case; such a name can be no file's.
+bool isWindowsDeviceName(std::string_view name);
+
 // How far along `done` of `total` steps are, as a whole number from 0 to
 // `scale` (truncated). 0 when there are no steps.
 int progressOf(std::size_t done, std::size_t total, int scale);

@@ -50,14 +50,11 @@ std::string compileInputProblem(const CompileInput& input)
         return kBadFileNameMessage;
     // The batch file makes al.txt and nl.txt of its own in the same folder,
     // and Windows keeps the names of its devices.
-    static const char* const taken[] = {"al",   "nl",   "con",  "prn",  "aux",  "nul",  "com1", "com2",
-                                        "com3", "com4", "com5", "com6", "com7", "com8", "com9", "lpt1",
-                                        "lpt2", "lpt3", "lpt4", "lpt5", "lpt6", "lpt7", "lpt8", "lpt9"};
-    for (const char* name : taken)
-        if (equalsIgnoringCase(input.dataFileName, name))
-            return "The data file name \"" + input.dataFileName +
-                   "\" is taken: the batch file makes al.txt and nl.txt itself, and Windows keeps device names. "
-                   "Choose another.";
+    if (equalsIgnoringCase(input.dataFileName, "al") || equalsIgnoringCase(input.dataFileName, "nl") ||
+        isWindowsDeviceName(input.dataFileName))
+        return "The data file name \"" + input.dataFileName +
+               "\" is taken: the batch file makes al.txt and nl.txt itself, and Windows keeps device names. "
+               "Choose another.";
     if (!keyConverts(startKey))
         return kBadStartDateMessage;
     if (!keyConverts(endKey))

@@ -66,11 +66,6 @@ void TextLines::clear()
     lines_.shrink_to_fit();
 }
 
-TextLines loadTextLines(const std::string& path)
-{
-    return TextLines(readFileBytes(path));
-}
-
 std::string joinLinesCrlf(const std::vector<std::string>& lines)
 {
     std::size_t total = 0;

@@ -29,9 +29,6 @@ private:
     std::vector<Span> lines_;
 };
 
-// Reads the file at `path` as TextLines. Throws FileError.
-TextLines loadTextLines(const std::string& path);
-
 // Splits `bytes` into lines. A line ends at a carriage return, a line feed,
 // or a carriage return followed by a line feed; the ends are not kept, a last
 // line without an end is kept. A zero byte is an ordinary byte of its line.

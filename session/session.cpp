@@ -93,6 +93,11 @@ Session::Session(std::string programFolder)
 {
 }
 
+std::string Session::teamSection() const
+{
+    return configSection(dataType_);
+}
+
 bool Session::chooseDataType(DataType dataType)
 {
     if (dataType == dataType_)
@@ -173,13 +178,8 @@ std::string scheduleNameProblem(const std::string& name)
         return "The file name \"" + name + "\" is longer than 8 characters.";
     if (name.find_first_of("/\\:*?\"<>|") != std::string::npos || name == "." || name == "..")
         return "The file name \"" + name + "\" holds a character that a file name cannot hold.";
-    // Names Windows keeps for its devices, whatever the extension.
-    static const char* const reserved[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
-                                           "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
-                                           "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
-    for (const char* device : reserved)
-        if (equalsIgnoringCase(name, device))
-            return "The file name \"" + name + "\" is the name of a device on Windows.";
+    if (isWindowsDeviceName(name)) // whatever the extension
+        return "The file name \"" + name + "\" is the name of a device on Windows.";
     return {};
 }
 

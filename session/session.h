@@ -62,6 +62,10 @@ public:
     // Team keys of the last load that have no name in the configuration
     // file, each once, and how many lookups found no name.
     const std::vector<std::string>& missingTeams() const { return missingTeams_; }
+
+    // The section of the configuration file that names the chosen data
+    // type's teams.
+    std::string teamSection() const;
     std::size_t missingTeamCount() const { return missingTeamCount_; }
 
     // Reads the season file at `path` as the chosen data type, looks its
