@@ -1,5 +1,7 @@
 #include "common/ascii.h"
 
+#include <algorithm>
+
 namespace rota {
 
 std::string upperCase(std::string text)
@@ -54,7 +56,8 @@ int progressOf(std::size_t done, std::size_t total, int scale)
 {
     if (total == 0)
         return 0;
-    return static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * scale);
+    // A file that grows while it is read may pass the size it was opened with.
+    return static_cast<int>(static_cast<double>(std::min(done, total)) / static_cast<double>(total) * scale);
 }
 
 } // namespace rota

@@ -101,9 +101,9 @@ namespace {
 bool holdsGames(const std::string& path)
 {
     try {
-        const TextLines lines(readFileBytes(path));
-        for (std::size_t i = 0; i < lines.size(); ++i)
-            if (lines[i].size() > 120)
+        LineReader lines = LineReader::ofFile(path);
+        for (std::string_view line; lines.next(line);)
+            if (line.size() > 120)
                 return true;
     } catch (const FileError&) {
     }

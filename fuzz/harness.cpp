@@ -97,10 +97,22 @@ void lines(const std::uint8_t* data, std::size_t size)
 {
     std::string bytes = text(data, size), kept;
     const auto split = splitLines(bytes);
-    const TextLines held(bytes);
-    check(held.size() == split.size(), "TextLines and splitLines agree on the count");
+    // The same text handed out in pieces of a size the text picks.
+    const std::size_t piece = bytes.empty() ? 1 : static_cast<unsigned char>(bytes[0]) % 16 + 1;
+    std::size_t given = 0;
+    LineReader pieces(
+        [&](char* buffer, std::size_t capacity) {
+            const std::size_t n = std::min({piece, capacity, bytes.size() - given});
+            std::copy_n(bytes.data() + given, n, buffer);
+            given += n;
+            return n;
+        },
+        bytes.size(), piece);
+    std::string_view line;
+    for (const std::string& expected : split)
+        check(pieces.next(line) && line == expected, "lines read in pieces are the lines of the whole text");
+    check(!pieces.next(line) && pieces.bytesRead() == bytes.size(), "lines read in pieces end with the text");
     for (std::size_t i = 0; i < split.size(); ++i) {
-        check(held[i] == split[i], "TextLines and splitLines agree on the lines");
         check(split[i].find_first_of("\r\n") == std::string::npos, "no line holds a line end");
         kept += split[i];
     }

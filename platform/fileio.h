@@ -26,6 +26,28 @@ std::string readFileBytes(const std::string& path);
 // be in) gives no value instead of an error.
 std::optional<std::string> readFileIfPresent(const std::string& path);
 
+// A regular file read from its start to its end, a piece at a time.
+class FileReader {
+public:
+    // Opens `path`. Throws FileError as readFileBytes does.
+    explicit FileReader(const std::string& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // The file's size when it was opened.
+    std::uint64_t size() const { return size_; }
+
+    // Reads the next bytes of the file, at most `capacity` of them, into
+    // `buffer`. Returns how many; 0 at the end. Throws FileError.
+    std::size_t read(char* buffer, std::size_t capacity);
+
+private:
+    std::string path_;
+    std::uint64_t size_ = 0;
+    int fd_;
+};
+
 // True when `path` names an existing file or folder.
 bool pathExists(const std::string& path);
 

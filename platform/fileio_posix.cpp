@@ -34,14 +34,16 @@ bool hasNoWriteBits(const struct stat& st)
 
 namespace {
 
-std::optional<std::string> readRegularFile(const std::string& path, bool missingIsError)
+// Opens `path` for reading and gives its descriptor and size, or -1 for a
+// missing file when that is no error. Throws FileError.
+int openRegularFile(const std::string& path, bool missingIsError, std::uint64_t& size)
 {
     // Opened without blocking, so that a pipe or device cannot hang us; only
     // regular files are read.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         if (errno == ENOENT && !missingIsError)
-            return std::nullopt;
+            return -1;
         fail("Cannot open", path, errno);
     }
     struct stat st {};
@@ -51,23 +53,40 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
         fail("Cannot read", path, EISDIR);
     if (!S_ISREG(st.st_mode))
         throw FileError("Cannot read \"" + path + "\": it is not a regular file");
+    size = static_cast<std::uint64_t>(st.st_size);
+    return fd.release();
+}
+
+// Reads at most `capacity` bytes; 0 at the end of the file.
+std::size_t readSome(int fd, const std::string& path, char* buffer, std::size_t capacity)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, capacity);
+        if (n >= 0)
+            return static_cast<std::size_t>(n);
+        if (errno != EINTR)
+            fail("Cannot read", path, errno);
+    }
+}
+
+std::optional<std::string> readRegularFile(const std::string& path, bool missingIsError)
+{
+    std::uint64_t size = 0;
+    Descriptor fd(openRegularFile(path, missingIsError, size));
+    if (fd.get() < 0)
+        return std::nullopt;
 
     // Straight into the string, in the size the file has now; a file that
     // grows meanwhile is read on to its end.
-    std::string bytes(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
     std::size_t done = 0;
     for (;;) {
         if (done == bytes.size())
             bytes.resize(bytes.size() * 2);
-        const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            fail("Cannot read", path, errno);
-        }
+        const std::size_t n = readSome(fd.get(), path, bytes.data() + done, bytes.size() - done);
         if (n == 0)
             break;
-        done += static_cast<std::size_t>(n);
+        done += n;
     }
     bytes.resize(done);
     return bytes;
@@ -78,6 +97,18 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
 void closeDescriptor(int fd)
 {
     ::close(fd);
+}
+
+FileReader::FileReader(const std::string& path) : path_(path), fd_(openRegularFile(path, true, size_)) {}
+
+FileReader::~FileReader()
+{
+    ::close(fd_);
+}
+
+std::size_t FileReader::read(char* buffer, std::size_t capacity)
+{
+    return readSome(fd_, path_, buffer, capacity);
 }
 
 std::string readFileBytes(const std::string& path)

@@ -4,6 +4,7 @@
 
 #include "platform/windowserror.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -60,11 +61,13 @@ int readAll(int fd, std::string& bytes)
     }
 }
 
-std::optional<std::string> readRegularFile(const std::string& path, bool missingIsError)
+// Opens `path` for reading and gives its descriptor and size, or -1 for a
+// missing file when that is no error. Throws FileError.
+int openRegularFile(const std::string& path, bool missingIsError, std::uint64_t& size)
 {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES && missing(::GetLastError()) && !missingIsError)
-        return std::nullopt;
+        return -1;
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         fail("Cannot read", path, EISDIR);
     Descriptor fd(openFile(path, _O_RDONLY));
@@ -75,8 +78,18 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
         fail("Cannot read", path, errno);
     if ((st.st_mode & _S_IFMT) != _S_IFREG)
         throw FileError("Cannot read \"" + path + "\": it is not a regular file");
+    size = static_cast<std::uint64_t>(st.st_size);
+    return fd.release();
+}
+
+std::optional<std::string> readRegularFile(const std::string& path, bool missingIsError)
+{
+    std::uint64_t size = 0;
+    Descriptor fd(openRegularFile(path, missingIsError, size));
+    if (fd.get() < 0)
+        return std::nullopt;
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    bytes.reserve(static_cast<std::size_t>(size));
     if (int error = readAll(fd.get(), bytes))
         fail("Cannot read", path, error);
     return bytes;
@@ -87,6 +100,21 @@ std::optional<std::string> readRegularFile(const std::string& path, bool missing
 void closeDescriptor(int fd)
 {
     ::_close(fd);
+}
+
+FileReader::FileReader(const std::string& path) : path_(path), fd_(openRegularFile(path, true, size_)) {}
+
+FileReader::~FileReader()
+{
+    ::_close(fd_);
+}
+
+std::size_t FileReader::read(char* buffer, std::size_t capacity)
+{
+    const int n = ::_read(fd_, buffer, static_cast<unsigned>(std::min<std::size_t>(capacity, INT_MAX)));
+    if (n < 0)
+        fail("Cannot read", path_, errno);
+    return static_cast<std::size_t>(n);
 }
 
 std::string readFileBytes(const std::string& path)

@@ -2,68 +2,96 @@
 
 #include "platform/fileio.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace rota {
 
-namespace {
-
-// The offset of the first `c` in `bytes` at or after `from` (< size), or
-// the size when there is none.
-std::size_t findByte(std::string_view bytes, std::size_t from, char c)
+LineReader::LineReader(std::string_view text)
+    : data_(text.data()), end_(text.size()), sourceEnded_(true), expectedSize_(text.size())
 {
-    const void* hit = std::memchr(bytes.data() + from, c, bytes.size() - from);
-    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data()) : bytes.size();
 }
 
-// Calls `line(start, length)` for every line of `bytes`, in order.
-// Line feeds and carriage returns are looked for separately, each with
-// memchr, and the next of each is kept until the scan passes it: a text
-// with CR LF ends finds each end once, a text of one kind searches the
-// other kind once in all.
-template <typename F>
-void forEachLine(std::string_view bytes, F&& line)
+LineReader::LineReader(ByteSource source, std::uint64_t expectedSize, std::size_t pieceSize)
+    : source_(std::move(source)), pieceSize_(std::max<std::size_t>(pieceSize, 1)), sourceEnded_(false),
+      expectedSize_(expectedSize)
 {
-    const std::size_t size = bytes.size();
-    std::size_t start = 0;
-    std::size_t nextLf = 0, nextCr = 0;
-    bool looked = false;
-    while (start < size) {
-        if (!looked || nextLf < start)
-            nextLf = findByte(bytes, start, '\n');
-        if (!looked || nextCr < start)
-            nextCr = findByte(bytes, start, '\r');
-        looked = true;
-        const std::size_t stop = nextLf < nextCr ? nextLf : nextCr;
-        line(start, stop - start);
-        if (stop == size)
-            break;
-        start = stop + 1;
-        if (stop == nextCr && start < size && bytes[start] == '\n')
-            ++start;
+}
+
+LineReader LineReader::ofFile(const std::string& path, std::size_t pieceSize)
+{
+    auto file = std::make_shared<FileReader>(path);
+    const std::uint64_t size = file->size();
+    return LineReader([file](char* buffer, std::size_t capacity) { return file->read(buffer, capacity); }, size,
+                      pieceSize);
+}
+
+std::size_t LineReader::find(char c, Search& search)
+{
+    if (search.found && search.hit >= begin_)
+        return search.hit;
+    const std::size_t from = std::max(begin_, search.searchedTo);
+    const void* hit = from < end_ ? std::memchr(data_ + from, c, end_ - from) : nullptr;
+    search.found = hit != nullptr;
+    search.hit = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data_) : end_;
+    search.searchedTo = search.hit;
+    return search.hit;
+}
+
+void LineReader::readMore()
+{
+    // The bytes not yet handed out move to the front; the buffer grows only
+    // when they fill it (a line longer than a piece).
+    const std::size_t kept = end_ - begin_;
+    if (buffer_.size() < kept + pieceSize_)
+        buffer_.resize(std::max(kept + pieceSize_, buffer_.size() * 2));
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
+        for (Search* search : {&lineFeed_, &carriageReturn_}) {
+            search->found = search->found && search->hit >= begin_;
+            search->hit = search->found ? search->hit - begin_ : 0;
+            search->searchedTo = search->searchedTo > begin_ ? search->searchedTo - begin_ : 0;
+        }
+        consumedBefore_ += begin_;
+        begin_ = 0;
+        end_ = kept;
     }
+    data_ = buffer_.data();
+    const std::size_t n = source_(buffer_.data() + end_, buffer_.size() - end_);
+    end_ += n;
+    sourceEnded_ = n == 0;
 }
 
-} // namespace
+bool LineReader::next(std::string_view& line)
+{
+    std::size_t stop, carriageReturn;
+    for (;;) {
+        carriageReturn = find('\r', carriageReturn_);
+        stop = std::min(find('\n', lineFeed_), carriageReturn);
+        // A line is handed out once its end is held; a carriage return last
+        // in the buffer waits for the next byte, which may be its line feed.
+        const bool complete = stop < end_ && (stop != carriageReturn || stop + 1 < end_);
+        if (complete || sourceEnded_)
+            break;
+        readMore();
+    }
+    if (begin_ == end_)
+        return false;
+    line = {data_ + begin_, stop - begin_};
+    begin_ = stop == end_ ? end_ : stop + 1;
+    if (stop == carriageReturn && begin_ < end_ && data_[begin_] == '\n')
+        ++begin_;
+    return true;
+}
 
 std::vector<std::string> splitLines(std::string_view bytes)
 {
     std::vector<std::string> lines;
-    forEachLine(bytes, [&](std::size_t start, std::size_t length) { lines.emplace_back(bytes.substr(start, length)); });
+    LineReader reader(bytes);
+    for (std::string_view line; reader.next(line);)
+        lines.emplace_back(line);
     return lines;
-}
-
-TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes))
-{
-    forEachLine(bytes_, [this](std::size_t start, std::size_t length) { lines_.push_back({start, length}); });
-}
-
-void TextLines::clear()
-{
-    bytes_.clear();
-    bytes_.shrink_to_fit();
-    lines_.clear();
-    lines_.shrink_to_fit();
 }
 
 std::string joinLinesCrlf(const std::vector<std::string>& lines)

@@ -1,32 +1,73 @@
-// Text files as lists of lines.
+// Text files as lines.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace rota {
 
-// The lines of a text, held as the text's bytes plus where each line
-// starts, so that a large file costs little more memory than its size.
-// Lines are split as splitLines does.
-class TextLines {
-public:
-    TextLines() = default;
-    explicit TextLines(std::string bytes);
+// Gives the next bytes of a text, at most `capacity` of them, into `buffer`,
+// and returns how many; 0 at the end of the text.
+using ByteSource = std::function<std::size_t(char* buffer, std::size_t capacity)>;
 
-    std::size_t size() const { return lines_.size(); }
-    bool empty() const { return lines_.empty(); }
-    std::string_view operator[](std::size_t i) const { return {bytes_.data() + lines_[i].start, lines_[i].length}; }
-    void clear();
+// How much of a file a LineReader holds at a time, unless a line is longer.
+inline constexpr std::size_t kLinePieceSize = 256 * 1024;
+
+// Hands out the lines of a text one after another, as splitLines splits
+// them. A text held in memory is read in place; a file or other source is
+// read a piece at a time into a buffer that is reused, so a file of any
+// size costs the memory of its longest line and one piece.
+class LineReader {
+public:
+    // The lines of `text`, which must outlive the reader.
+    explicit LineReader(std::string_view text);
+
+    // The lines of the bytes `source` gives, `expectedSize` of them as far
+    // as is known (for progress), read `pieceSize` bytes at a time.
+    LineReader(ByteSource source, std::uint64_t expectedSize, std::size_t pieceSize = kLinePieceSize);
+
+    // The lines of the file at `path`. Throws FileError.
+    static LineReader ofFile(const std::string& path, std::size_t pieceSize = kLinePieceSize);
+
+    // Sets `line` to the next line, which stays valid until the next call,
+    // and returns true; returns false after the last line. Throws what the
+    // source throws.
+    bool next(std::string_view& line);
+
+    // Bytes of the text handed out so far, line ends included.
+    std::uint64_t bytesRead() const { return consumedBefore_ + begin_; }
+
+    // The size given for the text (a file's size when it was opened).
+    std::uint64_t expectedSize() const { return expectedSize_; }
 
 private:
-    struct Span {
-        std::size_t start;
-        std::size_t length;
+    // The next `c` at or after begin_ in the bytes held, or end_. Each byte
+    // kind remembers its last search, so each byte is looked at once per kind.
+    struct Search {
+        std::size_t hit = 0;        // where the last search stopped
+        bool found = false;         // ... on the byte looked for
+        std::size_t searchedTo = 0; // no byte looked for lies between begin_ and here
     };
-    std::string bytes_;
-    std::vector<Span> lines_;
+    std::size_t find(char c, Search& search);
+
+    // Keeps the bytes not yet handed out, at the front of the buffer, and
+    // adds the next ones of the source, noting when it has none left.
+    void readMore();
+
+    ByteSource source_;
+    std::vector<char> buffer_;
+    std::size_t pieceSize_ = 0;
+    const char* data_ = nullptr; // the text, or the buffer
+    std::size_t begin_ = 0;      // start of the bytes not yet handed out
+    std::size_t end_ = 0;        // end of the bytes held
+    bool sourceEnded_ = true;
+    std::uint64_t consumedBefore_ = 0; // bytes dropped from the buffer's front
+    std::uint64_t expectedSize_ = 0;
+    Search lineFeed_, carriageReturn_;
 };
 
 // Splits `bytes` into lines. A line ends at a carriage return, a line feed,

@@ -23,4 +23,10 @@ private:
     std::size_t lineNumber_;
 };
 
+// A line that no text file holds: the file is of another kind.
+class NotTextError : public DataError {
+public:
+    using DataError::DataError;
+};
+
 } // namespace rota

@@ -24,13 +24,13 @@ struct GameLine {
 // What a reader sees and changes while it reads one line.
 class ReadContext {
 public:
-    ReadContext(const TextLines& lines, LeagueOption league, int yearValue, std::string& seasonYear)
+    ReadContext(LineReader& lines, LeagueOption league, int yearValue, std::string& seasonYear)
         : lines(lines), league(league), yearValue(yearValue), seasonYear(seasonYear)
     {
     }
 
-    const TextLines& lines;       // the whole file, in order
-    std::size_t lineIndex = 0;    // index of `line` in lines
+    LineReader& lines;            // the file, read line by line
+    std::size_t lineIndex = 0;    // index of `line` in the file
     std::string_view line;        // the line being read
     GameLine game;                // what the reader found
     bool skip = false;            // set when the league option drops the game
@@ -52,6 +52,11 @@ public:
     // from `yearColumn`, `monthColumn` and `dayColumn` (two each): MM/DD/YY.
     void readDate(std::string& out, std::size_t yearColumn, std::size_t monthColumn, std::size_t dayColumn) const;
 
+    // Makes the next line of the file the current one and returns true, or
+    // returns false at the end of the file. Throws NotTextError when the
+    // line cannot be a line of a text file.
+    bool readNextLine();
+
     // Makes the next line of the file the current one (a header was read).
     // Throws DataError when there is none.
     void moveToNextLine();
@@ -60,6 +65,9 @@ public:
     void applyLeagueOption();
 
     [[noreturn]] void fail(const std::string& what) const;
+
+private:
+    bool started_ = false;
 };
 
 // Reads the game of one line for one data type. A reader object lives for

@@ -3,8 +3,8 @@
 #include "common/ascii.h"
 #include "season/reader.h"
 
-#include <cstdint>
-#include <cstring>
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <unordered_map>
 
@@ -37,6 +37,19 @@ void checkFields(const ReadContext& ctx, DataType dataType)
             ctx.fail("the league \"" + *league + "\" is not letters and digits: is this a file of another kind?");
 }
 
+// Makes room for the games of the lines still to come, guessing that their
+// lines are about as long as the first game's; never more than lines of
+// `minimumLength` would give.
+void reserveForGames(std::vector<SeasonGame>& games, const LineReader& lines, std::size_t firstLength,
+                     std::size_t minimumLength)
+{
+    const std::uint64_t left =
+        lines.expectedSize() > lines.bytesRead() ? lines.expectedSize() - lines.bytesRead() : 0;
+    const std::uint64_t atMost = left / (minimumLength + 1) + 1;
+    const std::uint64_t guess = left / (firstLength + 1) * 5 / 4 + 16;
+    games.reserve(static_cast<std::size_t>(std::min(atMost, guess)) + 1);
+}
+
 std::string gameKey(const GameLine& game)
 {
     return game.date + " " + game.visitorCode + " " + game.homeCode;
@@ -44,58 +57,36 @@ std::string gameKey(const GameLine& game)
 
 } // namespace
 
-namespace {
-
-// True when one of the eight bytes of `word` is below 0x20.
-constexpr bool holdsControlByte(std::uint64_t word)
+std::vector<std::uint32_t> gamesInDateOrder(const ParsedSeason& season)
 {
-    constexpr std::uint64_t ones = 0x0101010101010101ULL;
-    constexpr std::uint64_t highs = 0x8080808080808080ULL;
-    return ((word - ones * 0x20) & ~word & highs) != 0;
-}
-
-bool isAllowedControl(unsigned char byte)
-{
-    return byte == '\t' || byte == '\f' || byte == 0x1a;
-}
-
-// The first byte of `line` that no text file holds, or npos.
-std::size_t firstForbiddenByte(std::string_view line)
-{
-    std::size_t c = 0;
-    // Sixteen bytes at a time while none is a control character; from the
-    // first word that holds one (a tab, say), byte by byte.
-    for (; c + 16 <= line.size(); c += 16) {
-        std::uint64_t first, second;
-        std::memcpy(&first, line.data() + c, 8);
-        std::memcpy(&second, line.data() + c + 8, 8);
-        if (holdsControlByte(first) || holdsControlByte(second))
-            break;
+    const std::vector<SeasonGame>& games = season.games;
+    std::vector<std::uint32_t> order(games.size()), next(games.size());
+    for (std::size_t i = 0; i < games.size(); ++i)
+        order[i] = static_cast<std::uint32_t>(i);
+    if (!std::all_of(games.begin(), games.end(), [](const SeasonGame& game) { return isDigitDate(game.date); })) {
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::uint32_t a, std::uint32_t b) { return games[a].date < games[b].date; });
+        return order;
     }
-    for (; c < line.size(); ++c) {
-        const auto byte = static_cast<unsigned char>(line[c]);
-        if (byte < 0x20 && !isAllowedControl(byte))
-            return c;
+    // Every date is MM/DD/YY in digits, so a stable counting sort by
+    // each two-digit field, the least significant (the year) first, is a
+    // sort by the whole text.
+    for (const std::size_t column : {6, 3, 0}) {
+        const auto fieldOf = [&](std::uint32_t game) {
+            const std::string& date = games[game].date;
+            return (date[column] - '0') * 10 + (date[column + 1] - '0');
+        };
+        std::array<std::size_t, 101> start{};
+        for (const std::uint32_t game : order)
+            ++start[fieldOf(game) + 1];
+        for (std::size_t value = 1; value < start.size(); ++value)
+            start[value] += start[value - 1];
+        for (const std::uint32_t game : order)
+            next[start[fieldOf(game)]++] = game;
+        order.swap(next);
     }
-    return std::string_view::npos;
+    return order;
 }
-
-// Throws DataError, naming the line, when one of lines `from` to `to`
-// (not included) cannot be a line of a Retrosheet text file.
-void checkTextLines(const TextLines& lines, std::size_t from, std::size_t to)
-{
-    for (std::size_t i = from; i < to; ++i) {
-        const std::string_view line = lines[i];
-        if (line.size() > kLongestLine)
-            throw DataError(i, "the line is " + std::to_string(line.size()) +
-                                   " characters long, far too long for a Retrosheet file");
-        if (const std::size_t c = firstForbiddenByte(line); c != std::string_view::npos)
-            throw DataError(i, "column " + std::to_string(c + 1) + " holds the control character " +
-                                   std::to_string(static_cast<unsigned char>(line[c])) + ": this is not a text file");
-    }
-}
-
-} // namespace
 
 std::string noGamesMessage(const std::string& fileName, DataType dataType)
 {
@@ -106,29 +97,11 @@ std::string noGamesMessage(const std::string& fileName, DataType dataType)
            " and that the League option fits it.";
 }
 
-void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeason& season,
+void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& season,
                 const LineProgress& progress)
 {
     season.games.clear();
     season.seasonYear.clear();
-    // Lines are checked to be text a block ahead of the reader, while they
-    // are in the cache; a file that is no text is refused with no game read.
-    std::size_t checkedUpTo = 0;
-    const auto checkAhead = [&](std::size_t through) {
-        if (through < checkedUpTo)
-            return;
-        const std::size_t end = std::min(lines.size(), std::max(through + 1, checkedUpTo + 512));
-        try {
-            checkTextLines(lines, checkedUpTo, end);
-        } catch (const DataError&) {
-            season.games.clear();
-            throw;
-        }
-        checkedUpTo = end;
-    };
-    checkAhead(0);
-
-    season.games.reserve(lines.size());
     std::unique_ptr<SeasonReader> reader = makeSeasonReader(options.dataType);
     ReadContext ctx(lines, options.league, options.year, season.seasonYear);
     // The game of the last line read: date, visitor and home code.
@@ -136,9 +109,14 @@ void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeas
     bool havePreviousGame = false;
     std::unordered_map<std::string, std::size_t> gameOfKey; // for readers that fold distant repeats
 
-    for (ctx.lineIndex = 0; ctx.lineIndex < lines.size(); ++ctx.lineIndex) {
-        checkAhead(ctx.lineIndex + 1); // a header line passes on to the next one
-        ctx.line = lines[ctx.lineIndex];
+    for (;;) {
+        try {
+            if (!ctx.readNextLine())
+                break;
+        } catch (const NotTextError&) {
+            season.games.clear(); // a file that is no text gives no game
+            throw;
+        }
         if (ctx.line.size() < reader->minimumLength())
             continue;
         ctx.skip = false;
@@ -175,12 +153,14 @@ void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeas
             }
         }
         if (!ctx.skip) {
+            if (season.games.empty())
+                reserveForGames(season.games, lines, ctx.line.size(), reader->minimumLength());
             GameLine& g = ctx.game;
             season.games.push_back({std::move(g.date), std::move(g.visitorCode), std::move(g.visitorLeague),
                                     std::move(g.homeCode), std::move(g.homeLeague), false});
         }
         if (progress)
-            progress(ctx.lineIndex, lines.size());
+            progress(static_cast<std::size_t>(lines.bytesRead()), static_cast<std::size_t>(lines.expectedSize()));
     }
 }
 

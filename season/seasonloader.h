@@ -8,6 +8,7 @@
 #include "season/dataerror.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,18 +40,23 @@ struct ParsedSeason {
 // shorter, so a longer one means the file is of another kind.
 inline constexpr std::size_t kLongestLine = 65536;
 
-// Called as lines are read: `done` of `total` lines.
+// Called as lines are read: `done` of `total` bytes.
 using LineProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-// Reads the games of `lines` into `season` (emptied first). Throws DataError
-// when the file is no text file (a line holds a control character other
-// than tab, form feed and the end-of-file mark Ctrl-Z, a zero byte among
-// them, or is longer than kLongestLine; no game is kept then), when a line
-// cannot be read, or when a line's date or team fields are not what a
-// Retrosheet file holds (digits, letters); `season` then keeps the games
-// read before the failing line.
-void readSeason(const TextLines& lines, const SeasonOptions& options, ParsedSeason& season,
+// Reads the games of the lines `lines` gives into `season` (emptied first).
+// Throws NotTextError when the file is no text file: a line holds a control
+// character other than tab, form feed and the end-of-file mark Ctrl-Z (a
+// zero byte among them), or is longer than kLongestLine; no game is kept
+// then. Throws DataError when a line cannot be read, or when a line's date
+// or team fields are not what a Retrosheet file holds (digits, letters);
+// `season` then keeps the games read before the failing line. Throws what
+// `lines` throws (FileError for a file that fails while being read).
+void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& season,
                 const LineProgress& progress = {});
+
+// The places of `season`'s games in the order of their MM/DD/YY dates as
+// text (by month, then day, then year); games of one date keep their order.
+std::vector<std::uint32_t> gamesInDateOrder(const ParsedSeason& season);
 
 // The message for a load that found no game in `fileName`.
 std::string noGamesMessage(const std::string& fileName, DataType dataType);

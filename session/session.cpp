@@ -64,11 +64,11 @@ SeasonTeams teamsOf(const ParsedSeason& season, DataType dataType)
     return teams;
 }
 
-// Fills `list` with the rows of `season` (whose dates it takes), each team
-// text the season year followed by the team's name. Returns how many team
-// texts have no name.
+// Fills `list` with the rows of `season` (whose dates it takes), in file
+// order or, given `order`, in that one; each team text is the season year
+// followed by the team's name. Returns how many team texts have no name.
 std::size_t fillRows(SeasonList& list, ParsedSeason& season, const SeasonTeams& teams,
-                     const std::vector<std::string>& names)
+                     const std::vector<std::string>& names, const std::vector<std::uint32_t>& order = {})
 {
     std::vector<std::string> texts;
     texts.reserve(names.size());
@@ -76,7 +76,8 @@ std::size_t fillRows(SeasonList& list, ParsedSeason& season, const SeasonTeams& 
         texts.push_back(season.seasonYear + name);
     std::size_t unnamed = 0;
     list.reserve(season.games.size());
-    for (std::size_t i = 0; i < season.games.size(); ++i) {
+    for (std::size_t place = 0; place < season.games.size(); ++place) {
+        const std::size_t i = order.empty() ? place : order[place];
         SeasonGame& game = season.games[i];
         const std::uint32_t visitor = teams.teamOf[2 * i];
         const std::uint32_t home = teams.teamOf[2 * i + 1];
@@ -131,7 +132,7 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
     const std::string section = configSection(dataType);
     ParsedSeason season;
     try {
-        const TextLines lines(readFileBytes(seasonFile_));
+        LineReader lines = LineReader::ofFile(seasonFile_);
         readSeason(lines, {dataType, settings.league, settings.year}, season, progress);
     } catch (const DataError& error) {
         // The games read so far stay in sight, in file order, with the names
@@ -152,7 +153,8 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
     try {
         const SeasonTeams teams = teamsOf(season, dataType);
         const TeamNames names = lookUpTeamNames(configFile_, section, teams.keys, true);
-        missingTeamCount_ = fillRows(games_, season, teams, names.names);
+        // Rows go in in date order, which the list's sort then keeps.
+        missingTeamCount_ = fillRows(games_, season, teams, names.names, gamesInDateOrder(season));
         missingTeams_ = names.missingKeys;
     } catch (const std::exception& error) {
         games_.clear();

@@ -1,10 +1,46 @@
 #include "platform/textlines.h"
 
+#include "platform/fileio.h"
+#include "tests/support/testsupport.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace rota;
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
+
+namespace {
+
+// The lines a LineReader hands out for `bytes`, given to it `piece` bytes at
+// a time by its source (0: the text in memory), with the byte count it
+// reports after each line checked against the bytes so far.
+Lines readLines(const std::string& bytes, std::size_t piece)
+{
+    std::size_t given = 0;
+    LineReader reader = piece == 0 ? LineReader(bytes)
+                                   : LineReader(
+                                         [&](char* buffer, std::size_t capacity) {
+                                             const std::size_t n = std::min({piece, capacity, bytes.size() - given});
+                                             std::copy_n(bytes.data() + given, n, buffer);
+                                             given += n;
+                                             return n;
+                                         },
+                                         bytes.size(), piece);
+    Lines lines;
+    std::size_t ends = 0;
+    for (std::string_view line; reader.next(line);) {
+        lines.emplace_back(line);
+        ends += line.size();
+        EXPECT_GE(reader.bytesRead(), ends);
+        EXPECT_LE(reader.bytesRead(), bytes.size());
+    }
+    EXPECT_EQ(reader.bytesRead(), bytes.size());
+    return lines;
+}
+
+} // namespace
 
 TEST(SplitLines, TableOfLineEnds)
 {
@@ -30,10 +66,29 @@ TEST(SplitLines, TableOfLineEnds)
     for (const auto& [bytes, lines] : cases) {
         SCOPED_TRACE(testing::PrintToString(bytes));
         EXPECT_EQ(splitLines(bytes), lines);
-        const TextLines held(bytes);
-        ASSERT_EQ(held.size(), lines.size());
-        for (std::size_t i = 0; i < held.size(); ++i)
-            EXPECT_EQ(held[i], lines[i]) << i;
+        // Pieces of every small size put each line end, a CR LF's two
+        // bytes among them, on either side of a boundary.
+        for (std::size_t piece : {0, 1, 2, 3, 4, 5, 7, 64})
+            EXPECT_EQ(readLines(bytes, piece), lines) << "piece " << piece;
         EXPECT_EQ(splitLines(joinLinesCrlf(lines)), lines);
     }
+}
+
+TEST(LineReader, LinesLongerThanAPieceAndWholeFiles)
+{
+    const std::string longLine(100000, 'x');
+    const std::string text = "a\r\n" + longLine + "\r\n" + longLine + "y\rb";
+    EXPECT_EQ(readLines(text, 4096), (Lines{"a", longLine, longLine + "y", "b"}));
+
+    test::TempDir dir;
+    const std::string path = dir.file("season.txt");
+    test::writeFile(path, text);
+    LineReader file = LineReader::ofFile(path, 1000);
+    EXPECT_EQ(file.expectedSize(), text.size());
+    Lines lines;
+    for (std::string_view line; file.next(line);)
+        lines.emplace_back(line);
+    EXPECT_EQ(lines, splitLines(text));
+    EXPECT_THROW(LineReader::ofFile(dir.path() + "/missing.txt"), FileError);
+    EXPECT_THROW(LineReader::ofFile(dir.path()), FileError);
 }
