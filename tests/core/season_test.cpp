@@ -1,6 +1,7 @@
 // Loading small season texts of every layout through the session: the rows
 // it shows, and how it refuses files it cannot read.
 #include "platform/fileio.h"
+#include "season/seasonloader.h"
 #include "session/session.h"
 #include "tests/support/testsupport.h"
 
@@ -110,6 +111,12 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
         {"adjacent repeats fold, a distant one does not", DT::ScheduleData,
          dh + dh + dh + sched("20050403", "NYN NL", "PHI NL") + dh,
          "04/03/05 05BosA 05NyaA DH\n04/03/05 05NynN 05PhiN\n04/03/05 05BosA 05NyaA\n"},
+        {"rows by month, day, then year; games of a date in file order", DT::ScheduleData,
+         sched("20051001", "BOS AL", "NYA AL") + sched("20040405", "BOS AL", "NYA AL") +
+             sched("20050405", "NYN NL", "PHI NL") + sched("20040405", "NYN NL", "PHI NL") +
+             sched("20050403", "BOS AL", "NYA AL"),
+         "04/03/05 05BosA 05NyaA\n04/05/04 05BosA 05NyaA\n04/05/04 05NynN 05PhiN\n04/05/05 05NynN 05PhiN\n"
+         "10/01/05 05BosA 05NyaA\n"},
         {"headed schedule", DT::ScheduleData,
          headed + "\"04/14\",\"NYN\",\"PHI\",\"N\",\"\"\n\"04/13(1)\",\"BOS\",\"NYA\",\"A\",\"\"\n\"04/13(2)\",\"BOS\",\"NYA\",\"A\",\"\"\n",
          "04/13/67 67BosA 67NyaA DH\n04/14/67 67NynN 67PhiN\n", LO::AlNl, 1967},
@@ -188,5 +195,25 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
         EXPECT_EQ(r.sch, "");
         EXPECT_EQ(r.ini, kNames);
         EXPECT_TRUE(r.seasonKept);
+    }
+}
+
+TEST(SeasonLayouts, GamesAreOrderedByTheirDateTextAndKeepFileOrderWithinADate)
+{
+    const struct {
+        std::vector<std::string> dates;
+        std::vector<std::uint32_t> order;
+    } cases[] = {
+        {{"10/01/05", "04/05/04", "04/05/05", "04/05/04", "04/03/05"}, {4, 1, 3, 2, 0}},
+        {{"04/05/99", "04/05/00", "04/04/99"}, {2, 1, 0}}, // years compare as text
+        {{"12/31/05", "01/01/05", "12/30/05", "01/01/05"}, {1, 3, 2, 0}},
+        {{"04/05/05", "4/5/05", "04/05/04"}, {2, 0, 1}}, // a date of another form: by text all the same
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        ParsedSeason season;
+        for (const std::string& date : c.dates)
+            season.games.push_back({date, "BOS", "AL", "NYA", "AL", false});
+        EXPECT_EQ(gamesInDateOrder(season), c.order) << testing::PrintToString(c.dates);
     }
 }
