@@ -21,26 +21,6 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-bool allDigits(std::string_view text)
-{
-    if (text.empty())
-        return false;
-    for (char c : text)
-        if (!isAsciiDigit(c))
-            return false;
-    return true;
-}
-
-bool allLettersAndDigits(std::string_view text)
-{
-    if (text.empty())
-        return false;
-    for (char c : text)
-        if (!isAsciiAlnum(c))
-            return false;
-    return true;
-}
-
 bool isWindowsDeviceName(std::string_view name)
 {
     static const char* const devices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",

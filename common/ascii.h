@@ -30,10 +30,22 @@ std::string upperCase(std::string text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 // True when `text` is one or more ASCII digits.
-bool allDigits(std::string_view text);
+constexpr bool allDigits(std::string_view text)
+{
+    for (char c : text)
+        if (!isAsciiDigit(c))
+            return false;
+    return !text.empty();
+}
 
 // True when `text` is one or more ASCII letters and digits.
-bool allLettersAndDigits(std::string_view text);
+constexpr bool allLettersAndDigits(std::string_view text)
+{
+    for (char c : text)
+        if (!isAsciiAlnum(c))
+            return false;
+    return !text.empty();
+}
 
 // True when `name` is one that Windows keeps for a device (CON, NUL,
 // COM1, ...), in any letter case; such a name can be no file's.

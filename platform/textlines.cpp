@@ -41,13 +41,10 @@ std::size_t LineReader::find(char c, Search& search)
 
 void LineReader::readMore()
 {
-    // The bytes not yet handed out move to the front; the buffer grows only
-    // when they fill it (a line longer than a piece).
+    // The bytes not yet handed out move to the front.
     const std::size_t kept = end_ - begin_;
-    if (buffer_.size() < kept + pieceSize_)
-        buffer_.resize(std::max(kept + pieceSize_, buffer_.size() * 2));
     if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
+        std::memmove(buffer_.get(), buffer_.get() + begin_, kept);
         for (Search* search : {&lineFeed_, &carriageReturn_}) {
             search->found = search->found && search->hit >= begin_;
             search->hit = search->found ? search->hit - begin_ : 0;
@@ -57,8 +54,20 @@ void LineReader::readMore()
         begin_ = 0;
         end_ = kept;
     }
-    data_ = buffer_.data();
-    const std::size_t n = source_(buffer_.data() + end_, buffer_.size() - end_);
+    // The first buffer holds a piece, or the whole text when it is smaller;
+    // it doubles when what is kept (a long line) leaves less than half free.
+    if (capacity_ == 0 || kept > capacity_ / 2) {
+        const std::size_t capacity =
+            capacity_ == 0 ? static_cast<std::size_t>(std::min<std::uint64_t>(pieceSize_, expectedSize_ + 1))
+                           : capacity_ * 2;
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (kept > 0)
+            std::memcpy(larger.get(), buffer_.get(), kept);
+        buffer_ = std::move(larger);
+        capacity_ = capacity;
+    }
+    data_ = buffer_.get();
+    const std::size_t n = source_(buffer_.get() + end_, capacity_ - end_);
     end_ += n;
     sourceEnded_ = n == 0;
 }

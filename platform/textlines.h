@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,7 +60,8 @@ private:
     void readMore();
 
     ByteSource source_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_; // not cleared first: only bytes read are used
+    std::size_t capacity_ = 0;
     std::size_t pieceSize_ = 0;
     const char* data_ = nullptr; // the text, or the buffer
     std::size_t begin_ = 0;      // start of the bytes not yet handed out

@@ -11,19 +11,6 @@ namespace {
     throw std::length_error("the schedule does not fit the file format: " + what);
 }
 
-void appendPadded(std::string& out, const std::string& text)
-{
-    if (text.size() > kTeamTextLength)
-        doesNotFit("\"" + text + "\" is longer than 8 characters");
-    out += text;
-    out.append(kTeamTextLength - text.size(), ' ');
-}
-
-void appendEmptySlots(std::string& out, std::size_t count)
-{
-    out.append(count * kSlotLength, ' ');
-}
-
 } // namespace
 
 std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows)
@@ -65,56 +52,43 @@ std::string scheduleLimitMessage(const std::vector<std::string>& problems)
     return message;
 }
 
-std::string headerRecord()
-{
-    std::string record = "D";
-    record.append(kRecordLength - 1, ' ');
-    return record;
-}
-
-namespace {
-
-void appendSlot(std::string& out, const GameRow& row)
-{
-    appendPadded(out, row.vis);
-    appendPadded(out, row.home);
-    out += row.dh.empty() ? "      " : "/n:2  ";
-    out += "      ";
-}
-
-} // namespace
-
 std::string buildScheduleFile(const std::vector<GameRow>& rows,
                               const std::function<void(std::size_t, std::size_t)>& progress)
 {
     std::size_t days = 0;
     for (std::size_t i = 0; i < rows.size(); ++i)
         days += i == 0 || rows[i].date != rows[i - 1].date ? 1 : 0;
-    std::string file;
-    file.reserve((days + 1) * kRecordLength);
-    file += headerRecord();
-    // Each day record is written straight into the file: two blanks, the
-    // date, its games, and empty slots up to 15.
-    std::size_t slotCount = 0;
+    // The file starts as blanks in its final size, and each record's fields
+    // are copied into their places: the header's "D"; then for each day two
+    // blanks, the date and up to 15 slots of visitor, home (each padded to
+    // 8), a doubleheader mark of 6 and 6 blanks.
+    std::string file((days + 1) * kRecordLength, ' ');
+    file[0] = 'D';
+    const auto put = [&](std::size_t at, const std::string& text) { text.copy(file.data() + at, text.size()); };
+    std::size_t record = 0, slot = 0;
     const std::size_t n = rows.size();
     for (std::size_t i = 0; i < n; ++i) {
-        if (rows[i].date.size() != kDateLength)
-            doesNotFit("the date \"" + rows[i].date + "\" is not 8 characters");
-        if (i == 0 || rows[i].date != rows[i - 1].date) {
-            if (i > 0)
-                appendEmptySlots(file, kSlotsPerDay - slotCount);
-            file += "  ";
-            file += rows[i].date;
-            slotCount = 1;
-        } else if (++slotCount > kSlotsPerDay) {
-            doesNotFit(rows[i].date + " has more than 15 games");
+        const GameRow& row = rows[i];
+        if (row.date.size() != kDateLength)
+            doesNotFit("the date \"" + row.date + "\" is not 8 characters");
+        if (i == 0 || row.date != rows[i - 1].date) {
+            record += kRecordLength;
+            slot = 0;
+            put(record + 2, row.date);
+        } else if (++slot >= kSlotsPerDay) {
+            doesNotFit(row.date + " has more than 15 games");
         }
-        appendSlot(file, rows[i]);
+        const std::size_t at = record + 2 + kDateLength + slot * kSlotLength;
+        for (const std::string* text : {&row.vis, &row.home})
+            if (text->size() > kTeamTextLength)
+                doesNotFit("\"" + *text + "\" is longer than 8 characters");
+        put(at, row.vis);
+        put(at + kTeamTextLength, row.home);
+        if (!row.dh.empty())
+            file.replace(at + 2 * kTeamTextLength, 4, "/n:2");
         if (progress)
             progress(i, n);
     }
-    if (n > 0)
-        appendEmptySlots(file, kSlotsPerDay - slotCount);
     return file;
 }
 

@@ -23,9 +23,6 @@ inline constexpr std::size_t kDateLength = 8;
 // Empty when the list fits.
 std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows);
 
-// The header record: "D" and 429 spaces.
-std::string headerRecord();
-
 // The whole file for `rows`. Calls `progress` with (i, n) after game i of n
 // has been placed. Throws std::length_error for rows that do not fit the
 // format (see scheduleLimitProblems), so no record of another length than

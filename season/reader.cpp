@@ -80,11 +80,9 @@ void ReadContext::fail(const std::string& what) const
     throw DataError(lineIndex, what);
 }
 
-char ReadContext::column(std::size_t column) const
+void ReadContext::failPastEnd(std::size_t column) const
 {
-    if (column == 0 || column > line.size())
-        fail("column " + std::to_string(column) + " is past the end of the line");
-    return line[column - 1];
+    fail("column " + std::to_string(column) + " is past the end of the line");
 }
 
 std::string ReadContext::columns(std::size_t from, std::size_t to) const
@@ -94,23 +92,12 @@ std::string ReadContext::columns(std::size_t from, std::size_t to) const
     return text;
 }
 
-void ReadContext::appendColumns(std::string& out, std::size_t from, std::size_t to) const
-{
-    if (to > line.size())
-        column(std::max(from, line.size() + 1)); // reports the first missing column
-    column(from);
-    out.append(line.data() + from - 1, to - from + 1);
-}
-
 void ReadContext::readDate(std::string& out, std::size_t yearColumn, std::size_t monthColumn,
                            std::size_t dayColumn) const
 {
-    out.clear();
-    appendColumns(out, monthColumn, monthColumn + 1);
-    out += '/';
-    appendColumns(out, dayColumn, dayColumn + 1);
-    out += '/';
-    appendColumns(out, yearColumn, yearColumn + 1);
+    const char date[8] = {column(monthColumn), column(monthColumn + 1), '/', column(dayColumn),
+                          column(dayColumn + 1),   '/',                 column(yearColumn), column(yearColumn + 1)};
+    out.assign(date, sizeof date);
 }
 
 void ReadContext::moveToNextLine()

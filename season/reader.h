@@ -5,6 +5,7 @@
 #include "platform/textlines.h"
 #include "season/dataerror.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -40,13 +41,23 @@ public:
 
     // The character at `column` (counted from 1) of the line.
     // Throws DataError when the line ends before it.
-    char column(std::size_t column) const;
+    char column(std::size_t column) const
+    {
+        if (column == 0 || column > line.size())
+            failPastEnd(column);
+        return line[column - 1];
+    }
 
     // Columns `from` to `to` of the line. Throws DataError.
     std::string columns(std::size_t from, std::size_t to) const;
 
     // Appends columns `from` to `to` of the line to `out`. Throws DataError.
-    void appendColumns(std::string& out, std::size_t from, std::size_t to) const;
+    void appendColumns(std::string& out, std::size_t from, std::size_t to) const
+    {
+        if (from == 0 || to < from || to > line.size())
+            failPastEnd(to > line.size() ? std::max(from, line.size() + 1) : from);
+        out.append(line.data() + from - 1, to - from + 1);
+    }
 
     // Sets `out` to the date made of the year, month and day in columns
     // from `yearColumn`, `monthColumn` and `dayColumn` (two each): MM/DD/YY.
@@ -67,6 +78,9 @@ public:
     [[noreturn]] void fail(const std::string& what) const;
 
 private:
+    // Fails saying that `column` is past the end of the line.
+    [[noreturn]] void failPastEnd(std::size_t column) const;
+
     bool started_ = false;
 };
 

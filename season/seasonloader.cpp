@@ -15,9 +15,9 @@ namespace {
 // True for "MM/DD/YY" made of digits.
 bool isDigitDate(std::string_view date)
 {
-    if (date.size() != 8 || date[2] != '/' || date[5] != '/')
-        return false;
-    return allDigits(date.substr(0, 2)) && allDigits(date.substr(3, 2)) && allDigits(date.substr(6, 2));
+    return date.size() == 8 && isAsciiDigit(date[0]) && isAsciiDigit(date[1]) && date[2] == '/' &&
+           isAsciiDigit(date[3]) && isAsciiDigit(date[4]) && date[5] == '/' && isAsciiDigit(date[6]) &&
+           isAsciiDigit(date[7]);
 }
 
 // A line of a file of another kind gives fields that no Retrosheet file
@@ -50,6 +50,44 @@ void reserveForGames(std::vector<SeasonGame>& games, const LineReader& lines, st
     games.reserve(static_cast<std::size_t>(std::min(atMost, guess)) + 1);
 }
 
+// Gives each team of a season its place in the season's team list, adding
+// it the first time it is seen.
+class TeamPlaces {
+public:
+    explicit TeamPlaces(std::vector<SeasonTeam>& teams) : teams_(teams) {}
+
+    std::uint32_t placeOf(const std::string& code, const std::string& league)
+    {
+        const auto next = static_cast<std::uint32_t>(teams_.size());
+        bool added;
+        std::uint32_t place;
+        // A code and league of up to seven bytes in all (as Retrosheet's
+        // are) is packed into a number, with its code's length; others go
+        // by text.
+        if (code.size() + league.size() <= 7) {
+            std::uint64_t key = code.size();
+            for (const std::string* part : {&code, &league})
+                for (const char c : *part)
+                    key = (key << 8) | static_cast<unsigned char>(c);
+            const auto [at, isNew] = placeOfPacked_.try_emplace(key, next);
+            place = at->second;
+            added = isNew;
+        } else {
+            const auto [at, isNew] = placeOfText_.try_emplace(code + '\0' + league, next);
+            place = at->second;
+            added = isNew;
+        }
+        if (added)
+            teams_.push_back({code, league});
+        return place;
+    }
+
+private:
+    std::vector<SeasonTeam>& teams_;
+    std::unordered_map<std::uint64_t, std::uint32_t> placeOfPacked_;
+    std::unordered_map<std::string, std::uint32_t> placeOfText_;
+};
+
 std::string gameKey(const GameLine& game)
 {
     return game.date + " " + game.visitorCode + " " + game.homeCode;
@@ -63,17 +101,12 @@ std::vector<std::uint32_t> gamesInDateOrder(const ParsedSeason& season)
     std::vector<std::uint32_t> order(games.size()), next(games.size());
     for (std::size_t i = 0; i < games.size(); ++i)
         order[i] = static_cast<std::uint32_t>(i);
-    if (!std::all_of(games.begin(), games.end(), [](const SeasonGame& game) { return isDigitDate(game.date); })) {
-        std::stable_sort(order.begin(), order.end(),
-                         [&](std::uint32_t a, std::uint32_t b) { return games[a].date < games[b].date; });
-        return order;
-    }
-    // Every date is MM/DD/YY in digits, so a stable counting sort by
-    // each two-digit field, the least significant (the year) first, is a
-    // sort by the whole text.
+    // Every date is MM/DD/YY in digits, so a stable counting sort by each
+    // two-digit field, the least significant (the year) first, is a sort by
+    // the whole text.
     for (const std::size_t column : {6, 3, 0}) {
         const auto fieldOf = [&](std::uint32_t game) {
-            const std::string& date = games[game].date;
+            const std::array<char, 8>& date = games[game].date;
             return (date[column] - '0') * 10 + (date[column + 1] - '0');
         };
         std::array<std::size_t, 101> start{};
@@ -101,7 +134,9 @@ void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& s
                 const LineProgress& progress)
 {
     season.games.clear();
+    season.teams.clear();
     season.seasonYear.clear();
+    TeamPlaces teamPlaces(season.teams);
     std::unique_ptr<SeasonReader> reader = makeSeasonReader(options.dataType);
     ReadContext ctx(lines, options.league, options.year, season.seasonYear);
     // The game of the last line read: date, visitor and home code.
@@ -115,6 +150,7 @@ void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& s
                 break;
         } catch (const NotTextError&) {
             season.games.clear(); // a file that is no text gives no game
+            season.teams.clear();
             throw;
         }
         if (ctx.line.size() < reader->minimumLength())
@@ -155,9 +191,10 @@ void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& s
         if (!ctx.skip) {
             if (season.games.empty())
                 reserveForGames(season.games, lines, ctx.line.size(), reader->minimumLength());
-            GameLine& g = ctx.game;
-            season.games.push_back({std::move(g.date), std::move(g.visitorCode), std::move(g.visitorLeague),
-                                    std::move(g.homeCode), std::move(g.homeLeague), false});
+            SeasonGame& game = season.games.emplace_back();
+            std::copy_n(g.date.data(), game.date.size(), game.date.data()); // checked to be MM/DD/YY
+            game.visitor = teamPlaces.placeOf(g.visitorCode, g.visitorLeague);
+            game.home = teamPlaces.placeOf(g.homeCode, g.homeLeague);
         }
         if (progress)
             progress(static_cast<std::size_t>(lines.bytesRead()), static_cast<std::size_t>(lines.expectedSize()));

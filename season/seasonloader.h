@@ -7,10 +7,12 @@
 #include "platform/textlines.h"
 #include "season/dataerror.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rota {
@@ -21,18 +23,27 @@ struct SeasonOptions {
     int year = 1900; // the season year chosen by the user, for the headed layouts
 };
 
+// A team as a season file names it: its code, and its league (none in
+// Game Data).
+struct SeasonTeam {
+    std::string code;
+    std::string league;
+    bool operator==(const SeasonTeam&) const = default;
+};
+
 // One game of a season as read: a doubleheader is one game.
 struct SeasonGame {
-    std::string date; // MM/DD/YY
-    std::string visitorCode;
-    std::string visitorLeague;
-    std::string homeCode;
-    std::string homeLeague;
+    std::array<char, 8> date; // MM/DD/YY, in digits
+    std::uint32_t visitor;    // places in ParsedSeason::teams
+    std::uint32_t home;
     bool doubleheader = false;
+
+    std::string_view dateText() const { return {date.data(), date.size()}; }
 };
 
 struct ParsedSeason {
     std::vector<SeasonGame> games; // in file order
+    std::vector<SeasonTeam> teams; // each once, in the order they first play: visitor, then home
     std::string seasonYear;        // two digits, prefix of the team texts
 };
 

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <unordered_map>
 
 namespace rota {
 
@@ -21,54 +20,22 @@ std::string fileNameOf(const std::string& path)
     return std::filesystem::path(path).filename().string();
 }
 
-// The teams of a season, each once, in the order they first play: a game's
-// visitor, then its home team.
-struct SeasonTeams {
-    std::vector<std::string> keys;       // configuration keys of the teams
-    std::vector<std::uint32_t> teamOf;   // per game, the visitor's and the home team's index
-};
-
-SeasonTeams teamsOf(const ParsedSeason& season, DataType dataType)
+// The configuration keys of a season's teams, in the order of its team list.
+std::vector<std::string> teamKeysOf(const ParsedSeason& season, DataType dataType)
 {
-    SeasonTeams teams;
-    teams.teamOf.reserve(2 * season.games.size());
-    // A code and league of up to seven bytes in all (as Retrosheet's are)
-    // is packed into a number, with its code's length; others go by text.
-    std::unordered_map<std::uint64_t, std::uint32_t> indexOfPacked;
-    std::unordered_map<std::string, std::uint32_t> indexOfText;
-    const auto indexIn = [](auto& indexOf, auto key, std::uint32_t next) {
-        const auto [at, added] = indexOf.try_emplace(std::move(key), next);
-        return std::pair{at->second, added};
-    };
-    const auto add = [&](const std::string& code, const std::string& league) {
-        const auto next = static_cast<std::uint32_t>(teams.keys.size());
-        std::pair<std::uint32_t, bool> found;
-        if (code.size() + league.size() <= 7) {
-            std::uint64_t key = code.size();
-            for (const std::string* part : {&code, &league})
-                for (const char c : *part)
-                    key = (key << 8) | static_cast<unsigned char>(c);
-            found = indexIn(indexOfPacked, key, next);
-        } else {
-            found = indexIn(indexOfText, code + '\0' + league, next);
-        }
-        const auto [index, added] = found;
-        if (added)
-            teams.keys.push_back(teamKey(dataType, code, league));
-        teams.teamOf.push_back(index);
-    };
-    for (const SeasonGame& game : season.games) {
-        add(game.visitorCode, game.visitorLeague);
-        add(game.homeCode, game.homeLeague);
-    }
-    return teams;
+    std::vector<std::string> keys;
+    keys.reserve(season.teams.size());
+    for (const SeasonTeam& team : season.teams)
+        keys.push_back(teamKey(dataType, team.code, team.league));
+    return keys;
 }
 
-// Fills `list` with the rows of `season` (whose dates it takes), in file
-// order or, given `order`, in that one; each team text is the season year
-// followed by the team's name. Returns how many team texts have no name.
-std::size_t fillRows(SeasonList& list, ParsedSeason& season, const SeasonTeams& teams,
-                     const std::vector<std::string>& names, const std::vector<std::uint32_t>& order = {})
+// Fills `list` with the rows of `season`, in file order or, given `order`,
+// in that one; each team text is the season year followed by the name of
+// the team (`names` follows the season's team list). Returns how many team
+// texts have no name.
+std::size_t fillRows(SeasonList& list, const ParsedSeason& season, const std::vector<std::string>& names,
+                     const std::vector<std::uint32_t>& order = {})
 {
     std::vector<std::string> texts;
     texts.reserve(names.size());
@@ -78,11 +45,10 @@ std::size_t fillRows(SeasonList& list, ParsedSeason& season, const SeasonTeams& 
     list.reserve(season.games.size());
     for (std::size_t place = 0; place < season.games.size(); ++place) {
         const std::size_t i = order.empty() ? place : order[place];
-        SeasonGame& game = season.games[i];
-        const std::uint32_t visitor = teams.teamOf[2 * i];
-        const std::uint32_t home = teams.teamOf[2 * i + 1];
-        unnamed += (names[visitor].empty() ? 1 : 0) + (names[home].empty() ? 1 : 0);
-        list.append(std::move(game.date), texts[visitor], texts[home], game.doubleheader ? kDoubleheaderMark : "");
+        const SeasonGame& game = season.games[i];
+        unnamed += (names[game.visitor].empty() ? 1 : 0) + (names[game.home].empty() ? 1 : 0);
+        list.append(std::string(game.dateText()), texts[game.visitor], texts[game.home],
+                    game.doubleheader ? kDoubleheaderMark : "");
     }
     return unnamed;
 }
@@ -137,24 +103,23 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
     } catch (const DataError& error) {
         // The games read so far stay in sight, in file order, with the names
         // known; the configuration file is not touched.
-        const SeasonTeams teams = teamsOf(season, dataType);
-        std::vector<std::string> names(teams.keys.size());
+        const std::vector<std::string> keys = teamKeysOf(season, dataType);
+        std::vector<std::string> names(keys.size());
         try {
-            names = lookUpTeamNames(configFile_, section, teams.keys, false).names;
+            names = lookUpTeamNames(configFile_, section, keys, false).names;
         } catch (const FileError&) {
             // The season's own error is the one to report; its rows go unnamed.
         }
-        fillRows(games_, season, teams, names);
+        fillRows(games_, season, names);
         return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_, error.lineNumber());
     } catch (const std::exception& error) {
         // A file that cannot be read, or one too large to hold.
         return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_);
     }
     try {
-        const SeasonTeams teams = teamsOf(season, dataType);
-        const TeamNames names = lookUpTeamNames(configFile_, section, teams.keys, true);
+        const TeamNames names = lookUpTeamNames(configFile_, section, teamKeysOf(season, dataType), true);
         // Rows go in in date order, which the list's sort then keeps.
-        missingTeamCount_ = fillRows(games_, season, teams, names.names, gamesInDateOrder(season));
+        missingTeamCount_ = fillRows(games_, season, names.names, gamesInDateOrder(season));
         missingTeams_ = names.missingKeys;
     } catch (const std::exception& error) {
         games_.clear();
