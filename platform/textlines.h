@@ -16,7 +16,7 @@ namespace rota {
 using ByteSource = std::function<std::size_t(char* buffer, std::size_t capacity)>;
 
 // How much of a file a LineReader holds at a time, unless a line is longer.
-inline constexpr std::size_t kLinePieceSize = 256 * 1024;
+inline constexpr std::size_t kLinePieceSize = 64 * 1024;
 
 // Hands out the lines of a text one after another, as splitLines splits
 // them. A text held in memory is read in place; a file or other source is
