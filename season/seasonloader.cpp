@@ -37,19 +37,6 @@ void checkFields(const ReadContext& ctx, DataType dataType)
             ctx.fail("the league \"" + *league + "\" is not letters and digits: is this a file of another kind?");
 }
 
-// Makes room for the games of the lines still to come, guessing that their
-// lines are about as long as the first game's; never more than lines of
-// `minimumLength` would give.
-void reserveForGames(std::vector<SeasonGame>& games, const LineReader& lines, std::size_t firstLength,
-                     std::size_t minimumLength)
-{
-    const std::uint64_t left =
-        lines.expectedSize() > lines.bytesRead() ? lines.expectedSize() - lines.bytesRead() : 0;
-    const std::uint64_t atMost = left / (minimumLength + 1) + 1;
-    const std::uint64_t guess = left / (firstLength + 1) * 5 / 4 + 16;
-    games.reserve(static_cast<std::size_t>(std::min(atMost, guess)) + 1);
-}
-
 // Gives each team of a season its place in the season's team list, adding
 // it the first time it is seen.
 class TeamPlaces {
@@ -189,8 +176,6 @@ void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& s
             }
         }
         if (!ctx.skip) {
-            if (season.games.empty())
-                reserveForGames(season.games, lines, ctx.line.size(), reader->minimumLength());
             SeasonGame& game = season.games.emplace_back();
             std::copy_n(g.date.data(), game.date.size(), game.date.data()); // checked to be MM/DD/YY
             game.visitor = teamPlaces.placeOf(g.visitorCode, g.visitorLeague);
