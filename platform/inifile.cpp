@@ -151,7 +151,10 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     } else {
         if (!lines_.empty() && !trim(lines_.back()).empty())
             lines_.emplace_back();
-        lines_.push_back("[" + std::string(section) + "]");
+        std::string header = "[";
+        header += section;
+        header += ']';
+        lines_.push_back(std::move(header));
         lines_.push_back(std::move(line));
     }
     changed_ = true;

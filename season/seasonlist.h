@@ -33,7 +33,7 @@ public:
     void append(GameRow row) { rows_.push_back(std::move(row)); }
     void append(std::string date, const std::string& vis, const std::string& home, const char* dh)
     {
-        rows_.emplace_back(std::move(date), vis, home, dh);
+        rows_.push_back(GameRow{std::move(date), vis, home, dh});
     }
 
     // Makes room for `count` rows in all.

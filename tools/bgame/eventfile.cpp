@@ -35,7 +35,10 @@ std::string clean(std::string text)
 
 std::string quoted(const std::string& text)
 {
-    return "\"" + clean(text) + "\"";
+    std::string out = "\"";
+    out += clean(text);
+    out += '"';
+    return out;
 }
 
 int number(const std::string& text, std::size_t from, std::size_t length)
