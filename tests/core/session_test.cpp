@@ -73,6 +73,31 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused);
 }
 
+TEST(Session, LoadProgressCountsTheFileThroughToItsEnd)
+{
+    // Long enough to be read in several pieces, with a last line that has no end.
+    std::string text;
+    for (int day = 1; day <= 28; ++day)
+        for (int game = 0; game < 100; ++game)
+            text += sched("200504" + std::string(day < 10 ? "0" : "") + std::to_string(day), "BOS", "NYA");
+    text.pop_back();
+    test::TempDir home, seasons;
+    test::writeFile(seasons.file("season.txt"), text);
+    Session session(home.path());
+    session.chooseDataType(DataType::ScheduleData);
+    std::size_t calls = 0, last = 0;
+    session.openSeason(seasons.file("season.txt"), {}, [&](std::size_t done, std::size_t total) {
+        ++calls;
+        EXPECT_EQ(total, text.size());
+        EXPECT_GE(done, last);
+        EXPECT_LE(done, total);
+        last = done;
+    });
+    EXPECT_EQ(calls, 2800u);
+    EXPECT_EQ(last, text.size());
+    EXPECT_EQ(session.games().size(), 28u); // one game a day, the rest its repeats
+}
+
 TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
 {
     std::string fifteen, sixteen;
