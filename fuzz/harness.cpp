@@ -93,21 +93,23 @@ void season(const std::uint8_t* data, std::size_t size)
           "what is written reads back as the rows");
 }
 
+ByteSource piecesOf(std::string_view text, std::size_t piece)
+{
+    return [text, piece, given = std::size_t{0}](char* buffer, std::size_t capacity) mutable {
+        const std::size_t n = std::min({piece, capacity, text.size() - given});
+        std::copy_n(text.data() + given, n, buffer);
+        given += n;
+        return n;
+    };
+}
+
 void lines(const std::uint8_t* data, std::size_t size)
 {
     std::string bytes = text(data, size), kept;
     const auto split = splitLines(bytes);
     // The same text handed out in pieces of a size the text picks.
     const std::size_t piece = bytes.empty() ? 1 : static_cast<unsigned char>(bytes[0]) % 16 + 1;
-    std::size_t given = 0;
-    LineReader pieces(
-        [&](char* buffer, std::size_t capacity) {
-            const std::size_t n = std::min({piece, capacity, bytes.size() - given});
-            std::copy_n(bytes.data() + given, n, buffer);
-            given += n;
-            return n;
-        },
-        bytes.size(), piece);
+    LineReader pieces(piecesOf(bytes, piece), bytes.size(), piece);
     std::string_view line;
     for (const std::string& expected : split)
         check(pieces.next(line) && line == expected, "lines read in pieces are the lines of the whole text");

@@ -3,8 +3,11 @@
 // the regression test runs the saved inputs through the same functions.
 #pragma once
 
+#include "platform/textlines.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace rota::fuzz {
 
@@ -42,5 +45,9 @@ void sch(const std::uint8_t* data, std::size_t size);
 // An event file through the box-score stand-in: every game line has the
 // layout the batch file relies on.
 void eventfile(const std::uint8_t* data, std::size_t size);
+
+// A source that hands out `text` (which must outlive it) at most `piece`
+// bytes at a time, so that a LineReader sees every split of it.
+ByteSource piecesOf(std::string_view text, std::size_t piece);
 
 } // namespace rota::fuzz

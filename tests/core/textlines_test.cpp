@@ -1,11 +1,10 @@
 #include "platform/textlines.h"
 
+#include "fuzz/harness.h"
 #include "platform/fileio.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 using namespace rota;
 using Lines = std::vector<std::string>;
@@ -18,16 +17,8 @@ namespace {
 // reports after each line checked against the bytes so far.
 Lines readLines(const std::string& bytes, std::size_t piece)
 {
-    std::size_t given = 0;
-    LineReader reader = piece == 0 ? LineReader(bytes)
-                                   : LineReader(
-                                         [&](char* buffer, std::size_t capacity) {
-                                             const std::size_t n = std::min({piece, capacity, bytes.size() - given});
-                                             std::copy_n(bytes.data() + given, n, buffer);
-                                             given += n;
-                                             return n;
-                                         },
-                                         bytes.size(), piece);
+    LineReader reader =
+        piece == 0 ? LineReader(bytes) : LineReader(fuzz::piecesOf(bytes, piece), bytes.size(), piece);
     Lines lines;
     std::size_t ends = 0;
     for (std::string_view line; reader.next(line);) {
