@@ -17,12 +17,6 @@ void SeasonList::clear()
     sorted_ = false;
 }
 
-void SeasonList::markLastAsDoubleheader()
-{
-    if (!rows_.empty())
-        rows_.back().dh = kDoubleheaderMark;
-}
-
 void SeasonList::sortByDate()
 {
     sorted_ = true;

@@ -39,9 +39,6 @@ public:
     // Makes room for `count` rows in all.
     void reserve(std::size_t count) { rows_.reserve(count); }
 
-    // Sets the DH of the last row to the doubleheader mark. No-op when empty.
-    void markLastAsDoubleheader();
-
     bool sorted() const { return sorted_; }
 
     // Switches sorting on, which orders the rows by Date text.
