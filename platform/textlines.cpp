@@ -27,6 +27,11 @@ LineReader LineReader::ofFile(const std::string& path, std::size_t pieceSize)
                       pieceSize);
 }
 
+void LineReader::cutLinesLongerThan(std::size_t longestLine)
+{
+    longestLine_ = longestLine;
+}
+
 std::size_t LineReader::find(char c, Search& search)
 {
     if (search.found && search.hit >= begin_)
@@ -54,12 +59,17 @@ void LineReader::readMore()
         begin_ = 0;
         end_ = kept;
     }
-    // The first buffer holds a piece, or the whole text when it is smaller;
-    // it doubles when what is kept (a long line) leaves less than half free.
-    if (capacity_ == 0 || kept > capacity_ / 2) {
-        const std::size_t capacity =
-            capacity_ == 0 ? static_cast<std::size_t>(std::min<std::uint64_t>(pieceSize_, expectedSize_ + 1))
-                           : capacity_ * 2;
+    // The first buffer holds a piece, or the whole text when it is smaller.
+    // It doubles when what is kept (a long line) leaves less than half of it
+    // free, and while a text that proves longer than expected fills it.
+    std::size_t capacity = capacity_;
+    if (capacity_ == 0)
+        capacity = expectedSize_ < pieceSize_ ? static_cast<std::size_t>(expectedSize_) + 1 : pieceSize_;
+    if (kept > capacity_ / 2)
+        capacity = std::max(capacity, capacity_ * 2);
+    if (lastReadFilled_ && capacity_ < pieceSize_)
+        capacity = std::max(capacity, std::min(capacity_ * 2, pieceSize_));
+    if (capacity != capacity_) {
         auto larger = std::make_unique_for_overwrite<char[]>(capacity);
         if (kept > 0)
             std::memcpy(larger.get(), buffer_.get(), kept);
@@ -68,29 +78,57 @@ void LineReader::readMore()
     }
     data_ = buffer_.get();
     const std::size_t n = source_(buffer_.get() + end_, capacity_ - end_);
+    lastReadFilled_ = n == capacity_ - end_;
     end_ += n;
     sourceEnded_ = n == 0;
 }
 
-bool LineReader::next(std::string_view& line)
+std::size_t LineReader::lineEnd(bool& complete)
 {
-    std::size_t stop, carriageReturn;
     for (;;) {
-        carriageReturn = find('\r', carriageReturn_);
-        stop = std::min(find('\n', lineFeed_), carriageReturn);
-        // A line is handed out once its end is held; a carriage return last
-        // in the buffer waits for the next byte, which may be its line feed.
-        const bool complete = stop < end_ && (stop != carriageReturn || stop + 1 < end_);
-        if (complete || sourceEnded_)
-            break;
+        const std::size_t carriageReturn = find('\r', carriageReturn_);
+        const std::size_t stop = std::min(find('\n', lineFeed_), carriageReturn);
+        // A line is complete once its end is held; a carriage return last in
+        // the buffer waits for the next byte, which may be its line feed.
+        complete = stop < end_ && (stop != carriageReturn || stop + 1 < end_);
+        if (complete || sourceEnded_ || stop - begin_ > longestLine_)
+            return stop;
         readMore();
     }
+}
+
+void LineReader::passEnd(std::size_t stop)
+{
+    begin_ = stop == end_ ? end_ : stop + 1;
+    if (stop < end_ && data_[stop] == '\r' && begin_ < end_ && data_[begin_] == '\n')
+        ++begin_;
+}
+
+bool LineReader::next(std::string_view& line)
+{
+    // What is left of a line that was cut is passed over, a buffer at a time.
+    while (passingOver_) {
+        bool complete;
+        const std::size_t stop = lineEnd(complete);
+        if (complete || sourceEnded_) {
+            passEnd(stop);
+            passingOver_ = false;
+        } else {
+            begin_ = stop; // all but a carriage return that may begin a CR LF
+        }
+    }
+    bool complete;
+    const std::size_t stop = lineEnd(complete);
     if (begin_ == end_)
         return false;
+    if (stop - begin_ > longestLine_) {
+        line = {data_ + begin_, longestLine_ + 1};
+        begin_ += longestLine_ + 1;
+        passingOver_ = true;
+        return true;
+    }
     line = {data_ + begin_, stop - begin_};
-    begin_ = stop == end_ ? end_ : stop + 1;
-    if (stop == carriageReturn && begin_ < end_ && data_[begin_] == '\n')
-        ++begin_;
+    passEnd(stop);
     return true;
 }
 

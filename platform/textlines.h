@@ -34,6 +34,12 @@ public:
     // The lines of the file at `path`. Throws FileError.
     static LineReader ofFile(const std::string& path, std::size_t pieceSize = kLinePieceSize);
 
+    // From now on a line longer than `longestLine` is handed out cut to
+    // longestLine + 1 bytes, so that the caller can tell, and the rest of it
+    // is passed over without being held: a file with no line ends costs no
+    // more memory than a line of that length.
+    void cutLinesLongerThan(std::size_t longestLine);
+
     // Sets `line` to the next line, which stays valid until the next call,
     // and returns true; returns false after the last line. Throws what the
     // source throws.
@@ -59,6 +65,14 @@ private:
     // adds the next ones of the source, noting when it has none left.
     void readMore();
 
+    // Reads on until the end of the line at begin_ is held, the source ends
+    // or the line is longer than longestLine_; gives the end (or end_) and
+    // whether the line is complete.
+    std::size_t lineEnd(bool& complete);
+
+    // Moves begin_ past the line end at `stop` (CR, LF or CR LF).
+    void passEnd(std::size_t stop);
+
     ByteSource source_;
     std::unique_ptr<char[]> buffer_; // not cleared first: only bytes read are used
     std::size_t capacity_ = 0;
@@ -67,6 +81,9 @@ private:
     std::size_t begin_ = 0;      // start of the bytes not yet handed out
     std::size_t end_ = 0;        // end of the bytes held
     bool sourceEnded_ = true;
+    bool lastReadFilled_ = false;  // the last read filled all the space it was given
+    std::size_t longestLine_ = static_cast<std::size_t>(-1);
+    bool passingOver_ = false;     // the rest of a cut line is still to come
     std::uint64_t consumedBefore_ = 0; // bytes dropped from the buffer's front
     std::uint64_t expectedSize_ = 0;
     Search lineFeed_, carriageReturn_;

@@ -52,8 +52,8 @@ std::size_t firstForbiddenByte(std::string_view line)
 void checkTextLine(std::string_view line, std::size_t lineIndex)
 {
     if (line.size() > kLongestLine)
-        throw NotTextError(lineIndex, "the line is " + std::to_string(line.size()) +
-                                          " characters long, far too long for a Retrosheet file");
+        throw NotTextError(lineIndex, "the line is longer than " + std::to_string(kLongestLine) +
+                                          " characters, far too long for a Retrosheet file");
     if (const std::size_t c = firstForbiddenByte(line); c != std::string_view::npos)
         throw NotTextError(lineIndex, "column " + std::to_string(c + 1) + " holds the control character " +
                                           std::to_string(static_cast<unsigned char>(line[c])) +

@@ -123,6 +123,7 @@ void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& s
     season.games.clear();
     season.teams.clear();
     season.seasonYear.clear();
+    lines.cutLinesLongerThan(kLongestLine); // longer ones are refused
     TeamPlaces teamPlaces(season.teams);
     std::unique_ptr<SeasonReader> reader = makeSeasonReader(options.dataType);
     ReadContext ctx(lines, options.league, options.year, season.seasonYear);
@@ -131,59 +132,76 @@ void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& s
     bool havePreviousGame = false;
     std::unordered_map<std::string, std::size_t> gameOfKey; // for readers that fold distant repeats
 
-    for (;;) {
-        try {
-            if (!ctx.readNextLine())
-                break;
-        } catch (const NotTextError&) {
-            season.games.clear(); // a file that is no text gives no game
-            season.teams.clear();
-            throw;
-        }
-        if (ctx.line.size() < reader->minimumLength())
-            continue;
-        ctx.skip = false;
-        for (std::string* field : {&ctx.game.date, &ctx.game.visitorCode, &ctx.game.homeCode,
-                                   &ctx.game.visitorLeague, &ctx.game.homeLeague})
-            field->clear();
-        reader->readLine(ctx);
-        checkFields(ctx, options.dataType);
+    const auto dropEverything = [&] {
+        season.games.clear();
+        season.teams.clear();
+        season.seasonYear.clear();
+    };
+    try {
+        while (ctx.readNextLine()) {
+            if (ctx.line.size() < reader->minimumLength())
+                continue;
+            ctx.skip = false;
+            for (std::string* field : {&ctx.game.date, &ctx.game.visitorCode, &ctx.game.homeCode,
+                                       &ctx.game.visitorLeague, &ctx.game.homeLeague})
+                field->clear();
+            reader->readLine(ctx);
+            checkFields(ctx, options.dataType);
 
-        const GameLine& g = ctx.game;
-        if (reader->foldsDistantRepeats()) {
-            // A repeat of a game listed earlier in the file is the second
-            // game of a doubleheader, wherever it stands.
-            if (!ctx.skip) {
-                auto [at, added] = gameOfKey.try_emplace(gameKey(g), season.games.size());
-                if (!added) {
-                    season.games[at->second].doubleheader = true;
+            const GameLine& g = ctx.game;
+            if (reader->foldsDistantRepeats()) {
+                // A repeat of a game listed earlier in the file is the second
+                // game of a doubleheader, wherever it stands.
+                if (!ctx.skip) {
+                    auto [at, added] = gameOfKey.try_emplace(gameKey(g), season.games.size());
+                    if (!added) {
+                        season.games[at->second].doubleheader = true;
+                        ctx.skip = true;
+                    }
+                }
+            } else {
+                // A game that repeats the game of the line before it is the
+                // second game of a doubleheader: it marks the last game listed.
+                const bool repeat = havePreviousGame && g.date == previousGame[0] && g.visitorCode == previousGame[1] &&
+                                    g.homeCode == previousGame[2];
+                previousGame[0] = g.date;
+                previousGame[1] = g.visitorCode;
+                previousGame[2] = g.homeCode;
+                havePreviousGame = true;
+                if (!ctx.skip && repeat) {
+                    if (!season.games.empty())
+                        season.games.back().doubleheader = true;
                     ctx.skip = true;
                 }
             }
-        } else {
-            // A game that repeats the game of the line before it is the
-            // second game of a doubleheader: it marks the last game listed.
-            const bool repeat = havePreviousGame && g.date == previousGame[0] && g.visitorCode == previousGame[1] &&
-                                g.homeCode == previousGame[2];
-            previousGame[0] = g.date;
-            previousGame[1] = g.visitorCode;
-            previousGame[2] = g.homeCode;
-            havePreviousGame = true;
-            if (!ctx.skip && repeat) {
-                if (!season.games.empty())
-                    season.games.back().doubleheader = true;
-                ctx.skip = true;
+            if (!ctx.skip) {
+                SeasonGame& game = season.games.emplace_back();
+                std::copy_n(g.date.data(), game.date.size(), game.date.data()); // checked to be MM/DD/YY
+                game.visitor = teamPlaces.placeOf(g.visitorCode, g.visitorLeague);
+                game.home = teamPlaces.placeOf(g.homeCode, g.homeLeague);
             }
+            if (progress)
+                progress(static_cast<std::size_t>(lines.bytesRead()), static_cast<std::size_t>(lines.expectedSize()));
         }
-        if (!ctx.skip) {
-            SeasonGame& game = season.games.emplace_back();
-            std::copy_n(g.date.data(), game.date.size(), game.date.data()); // checked to be MM/DD/YY
-            game.visitor = teamPlaces.placeOf(g.visitorCode, g.visitorLeague);
-            game.home = teamPlaces.placeOf(g.homeCode, g.homeLeague);
+    } catch (const NotTextError&) {
+        dropEverything(); // a file that is no text gives no game
+        throw;
+    } catch (const DataError&) {
+        // A file that is no text is refused as such, whichever line of it
+        // first fails to read; the rest is only checked.
+        try {
+            while (ctx.readNextLine()) {
+            }
+        } catch (const NotTextError&) {
+            dropEverything();
+            throw;
+        } catch (const std::exception&) {
+            // The line that failed first is the one to report.
         }
-        if (progress)
-            progress(static_cast<std::size_t>(lines.bytesRead()), static_cast<std::size_t>(lines.expectedSize()));
+        throw;
     }
+    if (progress)
+        progress(static_cast<std::size_t>(lines.bytesRead()), static_cast<std::size_t>(lines.expectedSize()));
 }
 
 } // namespace rota

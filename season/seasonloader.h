@@ -57,11 +57,12 @@ using LineProgress = std::function<void(std::size_t done, std::size_t total)>;
 // Reads the games of the lines `lines` gives into `season` (emptied first).
 // Throws NotTextError when the file is no text file: a line holds a control
 // character other than tab, form feed and the end-of-file mark Ctrl-Z (a
-// zero byte among them), or is longer than kLongestLine; no game is kept
-// then. Throws DataError when a line cannot be read, or when a line's date
-// or team fields are not what a Retrosheet file holds (digits, letters);
-// `season` then keeps the games read before the failing line. Throws what
-// `lines` throws (FileError for a file that fails while being read).
+// zero byte among them), or is longer than kLongestLine. No game is kept
+// then, and this error wins over any other, wherever in the file it is.
+// Throws DataError when a line cannot be read, or when a line's date or team
+// fields are not what a Retrosheet file holds (digits, letters); `season`
+// then keeps the games read before the failing line. Throws what `lines`
+// throws (FileError for a file that fails while being read).
 void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& season,
                 const LineProgress& progress = {});
 

@@ -166,7 +166,8 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
         {DT::GameLogs, logLine + poked(logLine, 0, '\0'), 2, "column 1 holds the control character 0"},
         {DT::GameData, data + poked(data, 4, '\0'), 2, "column 5 holds the control character 0"},
         {DT::ScheduleData, good + poked(good, 11, '\x01'), 2, "column 12 holds the control character 1"},
-        {DT::GameData, data + std::string(70000, ','), 2, "the line is 70000 characters long"},
+        {DT::GameData, data + std::string(70000, ','), 2, "the line is longer than 65536 characters"},
+        {DT::GameLogs, std::string(3000000, '\0'), 1, "the line is longer than 65536 characters"},
         {DT::ScheduleData, good + good.substr(0, 37), 2, "column 38 is past the end"},
         {DT::ScheduleData, "\"Date\",\"Visitor\",\"Home\",\"League\"\n", 1, "no line after its header line"},
         {DT::GameLogs, logLine + "\"20050404\",0,\"Mon\",\"BOS\",\"AL\",12,\"NYA\",\"AL 12 3 2 54 and no closing mark\n", 2,
@@ -177,6 +178,8 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
         {DT::GameLogs, "\"20050403\",0,\"Sund\",\"BOS\",\"AL\",12,\"NYA\",\"AL\",12,3,2,54,\"D\",\"\",\"BAL10\"\n", 1,
          "the team code \"\"BOS\" is not"},
         {DT::ScheduleData, good + "\"2005O403" + good.substr(9), 2, "the date \"O4/03/05\""},
+        {DT::ScheduleData, good + "\"2005O403" + good.substr(9) + good + poked(good, 5, '\0'), 4,
+         "column 6 holds the control character 0"}, // no text, whatever fails before
         {DT::ScheduleData, "Date,Num,Day,Visitor,League,Game,Away,League\n" + csvRow, 1, "no \"Home\" column"},
         {DT::ScheduleData, kCsvHeader + csvRow + "\"20050404\",\"0\",\"Mon\",\"BOS\",\"AL\"\n", 3,
          "the row has 5 fields; the header names 12"},

@@ -13,12 +13,14 @@ using namespace std::string_literals;
 namespace {
 
 // The lines a LineReader hands out for `bytes`, given to it `piece` bytes at
-// a time by its source (0: the text in memory), with the byte count it
-// reports after each line checked against the bytes so far.
-Lines readLines(const std::string& bytes, std::size_t piece)
+// a time by its source (0: the text in memory) and cutting lines longer than
+// `longest`, with the byte count it reports after each line checked against
+// the bytes so far.
+Lines readLines(const std::string& bytes, std::size_t piece, std::size_t longest = std::string::npos)
 {
     LineReader reader =
         piece == 0 ? LineReader(bytes) : LineReader(fuzz::piecesOf(bytes, piece), bytes.size(), piece);
+    reader.cutLinesLongerThan(longest);
     Lines lines;
     std::size_t ends = 0;
     for (std::string_view line; reader.next(line);) {
@@ -82,4 +84,44 @@ TEST(LineReader, LinesLongerThanAPieceAndWholeFiles)
     EXPECT_EQ(lines, splitLines(text));
     EXPECT_THROW(LineReader::ofFile(dir.path() + "/missing.txt"), FileError);
     EXPECT_THROW(LineReader::ofFile(dir.path()), FileError);
+}
+
+TEST(LineReader, LongLinesAreCutAndTheirRestPassedOver)
+{
+    const struct {
+        std::string text;
+        Lines lines; // with lines of more than 3 bytes cut to 4
+    } cases[] = {
+        {"abcdef\r\nxy\nlongerline", {"abcd", "xy", "long"}},
+        {"abcdef\r\nz", {"abcd", "z"}},
+        {"ab\rcdefgh\r\n\r\nabc", {"ab", "cdef", "", "abc"}},
+        {"abcd\rabcde\n", {"abcd", "abcd"}},
+        {std::string(100000, 'x') + "\r", {"xxxx"}},
+        {std::string(100000, '\0') + "\nok", {std::string(4, '\0'), "ok"}},
+    };
+    for (const auto& c : cases)
+        for (std::size_t piece : {0, 1, 2, 3, 5, 4096})
+            EXPECT_EQ(readLines(c.text, piece, 3), c.lines) << testing::PrintToString(c.text.substr(0, 20)) << piece;
+}
+
+TEST(LineReader, ASourceLongerThanExpectedIsStillReadInWholePieces)
+{
+    std::string text;
+    for (int i = 0; i < 10000; ++i)
+        text += std::string(99, 'a' + i % 26) + "\n";
+    for (const std::uint64_t expected : {std::uint64_t{0}, std::uint64_t{10}, ~std::uint64_t{0}}) {
+        std::size_t calls = 0;
+        ByteSource pieces = fuzz::piecesOf(text, text.size());
+        LineReader reader(
+            [&](char* buffer, std::size_t capacity) {
+                ++calls;
+                return pieces(buffer, capacity);
+            },
+            expected, 64 * 1024);
+        std::size_t lines = 0;
+        for (std::string_view line; reader.next(line); ++lines)
+            ASSERT_EQ(line.size(), 99u);
+        EXPECT_EQ(lines, 10000u) << expected;
+        EXPECT_LT(calls, 100u) << expected; // not one read a line
+    }
 }
