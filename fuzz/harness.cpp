@@ -110,10 +110,18 @@ void lines(const std::uint8_t* data, std::size_t size)
     // The same text handed out in pieces of a size the text picks.
     const std::size_t piece = bytes.empty() ? 1 : static_cast<unsigned char>(bytes[0]) % 16 + 1;
     LineReader pieces(piecesOf(bytes, piece), bytes.size(), piece);
+    // And once more, cutting lines longer than a length the text picks too.
+    const std::size_t longest = bytes.size() < 2 ? 0 : static_cast<unsigned char>(bytes[1]) % 8;
+    LineReader cut(piecesOf(bytes, piece), bytes.size(), piece);
+    cut.cutLinesLongerThan(longest);
     std::string_view line;
-    for (const std::string& expected : split)
+    for (const std::string& expected : split) {
         check(pieces.next(line) && line == expected, "lines read in pieces are the lines of the whole text");
+        check(cut.next(line) && line == std::string_view(expected).substr(0, longest + 1),
+              "a long line is cut, and the rest of it passed over");
+    }
     check(!pieces.next(line) && pieces.bytesRead() == bytes.size(), "lines read in pieces end with the text");
+    check(!cut.next(line) && cut.bytesRead() == bytes.size(), "cut lines end with the text");
     for (std::size_t i = 0; i < split.size(); ++i) {
         check(split[i].find_first_of("\r\n") == std::string::npos, "no line holds a line end");
         kept += split[i];

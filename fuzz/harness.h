@@ -18,8 +18,8 @@ namespace rota::fuzz {
 // rows.
 void season(const std::uint8_t* data, std::size_t size);
 
-// Line splitting: a text read in pieces gives the lines of the whole text,
-// only line ends are dropped
+// Line splitting: a text read in pieces gives the lines of the whole text
+// (cut to a length, when asked), only line ends are dropped
 // (a zero byte stays in its line), and saving then loading
 // gives the lines back.
 void lines(const std::uint8_t* data, std::size_t size);

@@ -33,7 +33,11 @@ public:
     void append(GameRow row) { rows_.push_back(std::move(row)); }
     void append(std::string date, const std::string& vis, const std::string& home, const char* dh)
     {
-        rows_.push_back(GameRow{std::move(date), vis, home, dh});
+        GameRow& row = rows_.emplace_back(); // filled in place, not moved in
+        row.date = std::move(date);
+        row.vis = vis;
+        row.home = home;
+        row.dh = dh;
     }
 
     // Makes room for `count` rows in all.
