@@ -1,5 +1,7 @@
-// Whole-file reads and crash-safe whole-file writes.
+// File reads, whole or a piece at a time, and crash-safe whole-file writes.
 #pragma once
+
+#include "platform/descriptor.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,9 +33,6 @@ class FileReader {
 public:
     // Opens `path`. Throws FileError as readFileBytes does.
     explicit FileReader(const std::string& path);
-    ~FileReader();
-    FileReader(const FileReader&) = delete;
-    FileReader& operator=(const FileReader&) = delete;
 
     // The file's size when it was opened.
     std::uint64_t size() const { return size_; }
@@ -45,7 +44,7 @@ public:
 private:
     std::string path_;
     std::uint64_t size_ = 0;
-    int fd_;
+    Descriptor fd_;
 };
 
 // True when `path` names an existing file or folder.

@@ -101,14 +101,9 @@ void closeDescriptor(int fd)
 
 FileReader::FileReader(const std::string& path) : path_(path), fd_(openRegularFile(path, true, size_)) {}
 
-FileReader::~FileReader()
-{
-    ::close(fd_);
-}
-
 std::size_t FileReader::read(char* buffer, std::size_t capacity)
 {
-    return readSome(fd_, path_, buffer, capacity);
+    return readSome(fd_.get(), path_, buffer, capacity);
 }
 
 std::string readFileBytes(const std::string& path)

@@ -104,14 +104,9 @@ void closeDescriptor(int fd)
 
 FileReader::FileReader(const std::string& path) : path_(path), fd_(openRegularFile(path, true, size_)) {}
 
-FileReader::~FileReader()
-{
-    ::_close(fd_);
-}
-
 std::size_t FileReader::read(char* buffer, std::size_t capacity)
 {
-    const int n = ::_read(fd_, buffer, static_cast<unsigned>(std::min<std::size_t>(capacity, INT_MAX)));
+    const int n = ::_read(fd_.get(), buffer, static_cast<unsigned>(std::min<std::size_t>(capacity, INT_MAX)));
     if (n < 0)
         fail("Cannot read", path_, errno);
     return static_cast<std::size_t>(n);
