@@ -53,14 +53,6 @@ bool pathExists(const std::string& path);
 // True when `path` names an existing folder.
 bool isDirectory(const std::string& path);
 
-// Throws FileError unless a file may be written at `path` (after following
-// symbolic links): the folder must exist; an existing file must be a
-// regular file that is not read-only, and where there is none the folder
-// must not be read-only. A file or folder whose write permission bits are
-// all clear counts as read-only, like the read-only attribute on Windows,
-// even for a user (such as root) whom the system itself would let write.
-void ensureWritable(const std::string& path);
-
 // The system call used to write a block of bytes at a descriptor's offset;
 // tests swap in one that fails.
 using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
@@ -77,6 +69,12 @@ using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_
 // A file with more than one hard link, or in a folder that takes no new
 // file, is written in place, so that it stays the same file: its old
 // content is read first, and if the write fails part-way it is written back.
+//
+// A file that is no regular file or is read-only, or a missing folder, is
+// refused before anything is written. A file or folder whose write
+// permission bits are all clear counts as read-only, like the read-only
+// attribute on Windows, even for a user (such as root) whom the system
+// itself would let write.
 //
 // Throws FileError (naming `path`) on any failure, saying when the old
 // content had to be written back and whether that failed; no temporary file

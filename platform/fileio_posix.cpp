@@ -29,11 +29,6 @@ bool hasNoWriteBits(const struct stat& st)
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-
-} // namespace
-
-namespace {
-
 // Opens `path` for reading and gives its descriptor and size, or -1 for a
 // missing file when that is no error. Throws FileError.
 int openRegularFile(const std::string& path, bool missingIsError, std::uint64_t& size)
@@ -69,26 +64,38 @@ std::size_t readSome(int fd, const std::string& path, char* buffer, std::size_t 
     }
 }
 
+// Reads the file at `fd` from its offset to its end into `bytes`, straight
+// into the string, which starts in the size the file has now (`size`); a
+// file that grows meanwhile is read on to its end. Returns 0 or the error.
+int readToEnd(int fd, std::uint64_t size, std::string& bytes)
+{
+    bytes.assign(static_cast<std::size_t>(size) + 1, '\0');
+    std::size_t done = 0;
+    for (;;) {
+        if (done == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return 0;
+}
+
 std::optional<std::string> readRegularFile(const std::string& path, bool missingIsError)
 {
     std::uint64_t size = 0;
     Descriptor fd(openRegularFile(path, missingIsError, size));
     if (fd.get() < 0)
         return std::nullopt;
-
-    // Straight into the string, in the size the file has now; a file that
-    // grows meanwhile is read on to its end.
-    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
-    std::size_t done = 0;
-    for (;;) {
-        if (done == bytes.size())
-            bytes.resize(bytes.size() * 2);
-        const std::size_t n = readSome(fd.get(), path, bytes.data() + done, bytes.size() - done);
-        if (n == 0)
-            break;
-        done += n;
-    }
-    bytes.resize(done);
+    std::string bytes;
+    if (int error = readToEnd(fd.get(), size, bytes))
+        fail("Cannot read", path, error);
     return bytes;
 }
 
@@ -305,18 +312,8 @@ void writeInPlace(const std::string& path, const Target& t, std::string_view byt
     if (!S_ISREG(st.st_mode))
         throw FileError("Cannot write \"" + path + "\": it is not a regular file");
     std::string old;
-    old.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            fail("Cannot write", path, errno);
-        if (n == 0)
-            break;
-        old.append(buffer, static_cast<std::size_t>(n));
-    }
+    if (int error = readToEnd(fd.get(), static_cast<std::uint64_t>(st.st_size), old))
+        fail("Cannot write", path, error);
 
     auto replaceWith = [&](std::string_view content) -> int {
         if (::lseek(fd.get(), 0, SEEK_SET) != 0)
@@ -340,11 +337,6 @@ void writeInPlace(const std::string& path, const Target& t, std::string_view byt
 }
 
 } // namespace
-
-void ensureWritable(const std::string& path)
-{
-    checkTarget(path);
-}
 
 void writeFileAtomically(const std::string& path, std::string_view bytes, const WriteFunction& write)
 {

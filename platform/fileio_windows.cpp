@@ -177,7 +177,6 @@ int writeAll(const WriteFunction& write, int fd, std::string_view bytes)
 struct Target {
     bool exists = false;
     DWORD links = 1;
-    bool folderWritable = false;
 };
 
 Target checkTarget(const std::string& path)
@@ -189,7 +188,6 @@ Target checkTarget(const std::string& path)
         failSystem("Cannot write", path, ::GetLastError());
     if (!(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
         fail("Cannot write", path, ENOTDIR);
-    t.folderWritable = true;
 
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -294,17 +292,12 @@ void writeInPlace(const std::string& path, std::string_view bytes, const WriteFu
 
 } // namespace
 
-void ensureWritable(const std::string& path)
-{
-    checkTarget(path);
-}
-
 void writeFileAtomically(const std::string& path, std::string_view bytes, const WriteFunction& write)
 {
     const Target t = checkTarget(path);
-    // A file with other names (hard links), or in a folder that takes no new
-    // file, can only be written where it is.
-    const bool inPlace = t.exists && (t.links > 1 || !t.folderWritable);
+    // A file with other names (hard links) can only be written where it is,
+    // and so can one in a folder that takes no new file (the rename fails).
+    const bool inPlace = t.exists && t.links > 1;
     if (inPlace || !replaceByRename(path, bytes, write)) {
         if (!t.exists)
             throw FileError("Cannot write \"" + path + "\": the folder \"" + parentFolder(path) + "\" is read-only");
