@@ -23,6 +23,24 @@ constexpr bool isAsciiAlnum(char c)
     return isAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// `text` without the spaces and tabs at its ends.
+constexpr std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// True for a date "MM/DD/YY" made of digits.
+constexpr bool isDigitDate(std::string_view date)
+{
+    return date.size() == 8 && isAsciiDigit(date[0]) && isAsciiDigit(date[1]) && date[2] == '/' &&
+           isAsciiDigit(date[3]) && isAsciiDigit(date[4]) && date[5] == '/' && isAsciiDigit(date[6]) &&
+           isAsciiDigit(date[7]);
+}
+
 // `text` with its ASCII letters upper-cased.
 std::string upperCase(std::string text);
 

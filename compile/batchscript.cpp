@@ -1,5 +1,7 @@
 #include "compile/batchscript.h"
 
+#include <initializer_list>
+
 namespace rota {
 
 namespace {
@@ -11,55 +13,43 @@ std::string boxScoreRun(const BatchSettings& b, const std::string& eventFile, co
            eventFile + " >> " + s + "\\data\\" + output;
 }
 
-// One league's block: the AL block with "data.run", "al.txt" and "*.eva",
-// or the NL block with "data1.run", "nl.txt" and "*.evn".
-void appendLeagueBlock(std::vector<std::string>& lines, const BatchSettings& b, const std::string& joined,
-                       const std::string& output, const std::string& extension)
-{
-    const std::string& s = b.shortProgramDir;
-    lines.push_back("copy *." + extension + " " + joined);
-    lines.push_back("copy *.ros roster.rrr");
-    lines.push_back("ren roster.rrr roster.ros");
-    lines.push_back("move team" + b.yearText + " " + s + "\\");
-    lines.push_back("cd ..");
-    lines.push_back(boxScoreRun(b, joined, output));
-    lines.push_back("move team" + b.yearText + " " + s + "\\data\\");
-    lines.push_back("cd data");
-    lines.push_back("copy *.txt data.tx1");
-    lines.push_back("ren data.tx1 " + b.dataFileName);
-    lines.push_back("move " + b.dataFileName + " " + s + "\\");
-    lines.push_back("del " + joined);
-    lines.push_back("del roster.ros");
-    lines.push_back("del " + output);
-    lines.push_back("del *." + extension);
-    lines.push_back("del *.ros");
-    lines.push_back("del Team" + b.yearText);
-    lines.push_back("cd .. ");
-}
+// The event files of one league, the file they are joined into and the
+// box-score tool's output for them.
+struct LeagueFiles {
+    const char* extension;
+    const char* joined;
+    const char* output;
+};
 
-void appendTwoLeagueBlock(std::vector<std::string>& lines, const BatchSettings& b)
+constexpr LeagueFiles kAmerican{"eva", "data.run", "al.txt"};
+constexpr LeagueFiles kNational{"evn", "data1.run", "nl.txt"};
+
+// The block that joins each league's event files, runs the box-score tool
+// on them, moves the result out as the data file and cleans up.
+void appendLeagueBlock(std::vector<std::string>& lines, const BatchSettings& b,
+                       std::initializer_list<LeagueFiles> leagues)
 {
     const std::string& s = b.shortProgramDir;
-    lines.push_back("copy *.eva data.run");
-    lines.push_back("copy *.evn data1.run");
+    for (const LeagueFiles& league : leagues)
+        lines.push_back(std::string("copy *.") + league.extension + " " + league.joined);
     lines.push_back("copy *.ros roster.rrr");
     lines.push_back("ren roster.rrr roster.ros");
     lines.push_back("move team" + b.yearText + " " + s + "\\");
     lines.push_back("cd ..");
-    lines.push_back(boxScoreRun(b, "data.run", "al.txt"));
-    lines.push_back(boxScoreRun(b, "data1.run", "nl.txt"));
+    for (const LeagueFiles& league : leagues)
+        lines.push_back(boxScoreRun(b, league.joined, league.output));
     lines.push_back("move team" + b.yearText + " " + s + "\\data\\");
     lines.push_back("cd data");
     lines.push_back("copy *.txt data.tx1");
     lines.push_back("ren data.tx1 " + b.dataFileName);
     lines.push_back("move " + b.dataFileName + " " + s + "\\");
-    lines.push_back("del data.run");
-    lines.push_back("del data1.run");
+    for (const LeagueFiles& league : leagues)
+        lines.push_back(std::string("del ") + league.joined);
     lines.push_back("del roster.ros");
-    lines.push_back("del al.txt");
-    lines.push_back("del nl.txt");
-    lines.push_back("del *.eva");
-    lines.push_back("del *.evn");
+    for (const LeagueFiles& league : leagues)
+        lines.push_back(std::string("del ") + league.output);
+    for (const LeagueFiles& league : leagues)
+        lines.push_back(std::string("del *.") + league.extension);
     lines.push_back("del *.ros");
     lines.push_back("del Team" + b.yearText);
     lines.push_back("cd .. ");
@@ -72,13 +62,13 @@ std::vector<std::string> composeBatch(const BatchSettings& settings)
     std::vector<std::string> lines{"cls", "cd " + settings.shortProgramDir + "\\data"};
     switch (settings.league) {
     case LeagueOption::American:
-        appendLeagueBlock(lines, settings, "data.run", "al.txt", "eva");
+        appendLeagueBlock(lines, settings, {kAmerican});
         break;
     case LeagueOption::National:
-        appendLeagueBlock(lines, settings, "data1.run", "nl.txt", "evn");
+        appendLeagueBlock(lines, settings, {kNational});
         break;
     case LeagueOption::AlNl:
-        appendTwoLeagueBlock(lines, settings);
+        appendLeagueBlock(lines, settings, {kAmerican, kNational});
         break;
     case LeagueOption::Federal:
         break;

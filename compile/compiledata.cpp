@@ -124,12 +124,22 @@ public:
             throw FileError("Cannot set the earlier data file \"" + path_ + "\" aside: " + error.message());
         setAside_ = true;
     }
+    // A run that stopped part-way (with an exception) is judged by what it left.
     ~EarlierDataFile()
+    {
+        if (setAside_)
+            settle(holdsGames(path_));
+    }
+
+    // Drops the earlier file when the run made a data file with games, and
+    // puts it back otherwise.
+    void settle(bool runMadeGames)
     {
         if (!setAside_)
             return;
+        setAside_ = false;
         std::error_code error;
-        if (holdsGames(path_))
+        if (runMadeGames)
             std::filesystem::remove(aside_, error);
         else
             std::filesystem::rename(aside_, path_, error);
@@ -153,7 +163,9 @@ bool compileSeason(const std::string& programDir, const CompileInput& input, std
     saveLines(batchPath, composeBatch(settings));
     EarlierDataFile earlier(dataPath);
     runBatchFile(batchPath, programDir, diagnostics);
-    return holdsGames(dataPath);
+    const bool madeGames = holdsGames(dataPath);
+    earlier.settle(madeGames);
+    return madeGames;
 }
 
 } // namespace rota

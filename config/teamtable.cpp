@@ -6,27 +6,6 @@
 
 namespace rota {
 
-namespace {
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The section a "[name]" line opens, or nothing.
-std::optional<std::string> sectionHeader(const std::string& line)
-{
-    const std::string text = trimmed(line);
-    if (text.size() < 2 || text.front() != '[' || text.back() != ']')
-        return std::nullopt;
-    return trimmed(text.substr(1, text.size() - 2));
-}
-
-} // namespace
-
 void TeamTable::load(const std::string& path)
 {
     const IniFile file = readIniFile(path);
@@ -38,7 +17,7 @@ void TeamTable::load(const std::string& path)
     bool inSection = false;
     std::vector<std::string> seen;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (auto name = sectionHeader(lines_[i])) {
+        if (const auto name = iniSectionName(lines_[i])) {
             section = *name;
             inSection = true;
             for (const std::string& earlier : seen)
@@ -54,11 +33,11 @@ void TeamTable::load(const std::string& path)
 
 std::optional<TeamEntry> TeamTable::entryAt(std::size_t index) const
 {
-    if (index >= lines_.size() || sectionOfLine_[index].empty() || trimmed(lines_[index]).empty())
+    if (index >= lines_.size() || sectionOfLine_[index].empty() || trimBlanks(lines_[index]).empty())
         return std::nullopt;
     const std::string& line = lines_[index];
     const auto eq = line.find('=');
-    TeamEntry entry{sectionOfLine_[index], trimmed(line.substr(0, eq)), {}};
+    TeamEntry entry{sectionOfLine_[index], std::string(trimBlanks(std::string_view(line).substr(0, eq))), {}};
     if (eq != std::string::npos)
         entry.value = line.substr(eq + 1);
     // A key that begins with "[" could become a section header once named.

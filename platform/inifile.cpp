@@ -19,25 +19,6 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-std::string_view trim(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-// True when `line` is a "[name]" section header; sets `name`.
-bool sectionName(std::string_view line, std::string_view& name)
-{
-    line = trim(line);
-    if (line.size() < 2 || line.front() != '[' || line.back() != ']')
-        return false;
-    name = trim(line.substr(1, line.size() - 2));
-    return true;
-}
-
 // When `line` holds `key` (blanks, then the key, blanks, then "=" or the
 // end of the line), returns the offset just past its "=" (or the line's
 // size); else npos. Matching the whole key, rather than the text before the
@@ -59,7 +40,7 @@ std::size_t keyEnd(std::string_view line, std::string_view key)
 
 std::string_view valueAfter(std::string_view line, std::size_t offset)
 {
-    auto value = trim(line.substr(offset));
+    auto value = trimBlanks(line.substr(offset));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return value;
@@ -92,16 +73,15 @@ IniFile IniFile::load(const std::string& path)
 
 IniFile::Found IniFile::find(std::string_view section, std::string_view key) const
 {
-    section = trim(section);
-    key = trim(key);
+    section = trimBlanks(section);
+    key = trimBlanks(key);
     Found found{npos, npos, npos, npos};
     bool inSection = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        std::string_view name;
-        if (sectionName(lines_[i], name)) {
+        if (const auto name = iniSectionName(lines_[i])) {
             if (inSection)
                 break; // the first section of that name is the one used
-            if (equalsIgnoringCase(name, section)) {
+            if (equalsIgnoringCase(*name, section)) {
                 inSection = true;
                 found.sectionLine = i;
                 found.insertAt = i + 1;
@@ -110,7 +90,7 @@ IniFile::Found IniFile::find(std::string_view section, std::string_view key) con
         }
         if (!inSection)
             continue;
-        if (!trim(lines_[i]).empty())
+        if (!trimBlanks(lines_[i]).empty())
             found.insertAt = i + 1;
         if (found.keyLine == npos) {
             found.valueAt = keyEnd(lines_[i], key);
@@ -131,11 +111,11 @@ std::string IniFile::readString(std::string_view section, std::string_view key) 
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    key = trim(key);
-    section = trim(section);
+    key = trimBlanks(key);
+    section = trimBlanks(section);
     Found found = find(section, key);
     if (found.keyLine != npos) {
-        std::string line = std::string(trim(lines_[found.keyLine].substr(0, found.valueAt)));
+        std::string line = std::string(trimBlanks(lines_[found.keyLine].substr(0, found.valueAt)));
         if (line.empty() || line.back() != '=')
             line += '=';
         line += value;
@@ -149,7 +129,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     if (found.sectionLine != npos) {
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(found.insertAt), std::move(line));
     } else {
-        if (!lines_.empty() && !trim(lines_.back()).empty())
+        if (!lines_.empty() && !trimBlanks(lines_.back()).empty())
             lines_.emplace_back();
         std::string header = "[";
         header += section;
@@ -186,6 +166,14 @@ IniFile readIniFile(const std::string& path)
         // one can replace the file either, and reading it as it is will do.
     }
     return IniFile::load(path);
+}
+
+std::optional<std::string_view> iniSectionName(std::string_view line)
+{
+    line = trimBlanks(line);
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']')
+        return std::nullopt;
+    return trimBlanks(line.substr(1, line.size() - 2));
 }
 
 } // namespace rota

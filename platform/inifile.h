@@ -9,6 +9,7 @@
 #include "platform/fileio.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,10 @@ private:
     std::vector<std::string> lines_;
     bool changed_ = false;
 };
+
+// The name of the section a "[name]" line opens (blanks around the line and
+// the name ignored), or nothing for any other line.
+std::optional<std::string_view> iniSectionName(std::string_view line);
 
 // Reads `path`, runs `change` on its content and saves the result if it
 // changed (atomically), all under an exclusive lock of the file (FileLock),

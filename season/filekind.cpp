@@ -23,12 +23,6 @@ std::string_view firstLine(std::string_view text)
     return {};
 }
 
-bool isSlashDate(std::string_view text)
-{
-    return text.size() == 8 && text[2] == '/' && text[5] == '/' && allDigits(text.substr(0, 2)) &&
-           allDigits(text.substr(3, 2)) && allDigits(text.substr(6, 2));
-}
-
 } // namespace
 
 SeasonFileKind recogniseSeasonFile(std::string_view text)
@@ -49,7 +43,7 @@ SeasonFileKind recogniseSeasonFile(std::string_view text)
         kind.reason = "its first line is no Retrosheet schedule, game log or compiled game data";
         return kind;
     }
-    if (fields[0].size() == 12 && allLettersAndDigits(fields[0]) && isSlashDate(fields[1]))
+    if (fields[0].size() == 12 && allLettersAndDigits(fields[0]) && isDigitDate(fields[1]))
         kind.dataType = DataType::GameData;
     else if (fields[0].size() == 8 && allDigits(fields[0]) && fields.size() >= 100)
         kind.dataType = DataType::GameLogs;

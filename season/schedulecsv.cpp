@@ -22,11 +22,7 @@ std::string_view withoutByteOrderMark(std::string_view line)
 // (given in lower case) in any ASCII case.
 bool isColumn(std::string_view field, std::string_view name)
 {
-    while (!field.empty() && (field.front() == ' ' || field.front() == '\t'))
-        field.remove_prefix(1);
-    while (!field.empty() && (field.back() == ' ' || field.back() == '\t'))
-        field.remove_suffix(1);
-    return equalsIgnoringCase(field, name);
+    return equalsIgnoringCase(trimBlanks(field), name);
 }
 
 [[noreturn]] void failAt(std::size_t lineIndex, const std::string& cause)
@@ -52,11 +48,6 @@ std::optional<std::size_t> leagueAfter(const std::vector<std::string>& names, st
             break;
     }
     return std::nullopt;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 int twoDigits(const std::string& text, std::size_t at)
@@ -136,19 +127,13 @@ ScheduleCsvGame readScheduleCsvRow(std::string_view line, const ScheduleCsvColum
     std::vector<std::string> fields;
     if (!splitCsvRecord(line, fields))
         failAt(lineIndex, "a quote is never closed");
-    std::size_t needed = columns.fieldCount;
-    for (std::size_t column :
-         {columns.date, columns.visitor, columns.visitorLeague, columns.home, columns.homeLeague})
-        needed = std::max(needed, column + 1);
-    if (fields.size() < needed)
+    // Every column was found in the header, so a row as long as it has them all.
+    if (fields.size() < columns.fieldCount)
         failAt(lineIndex, "the row has " + std::to_string(fields.size()) + " fields; the header names " +
-                              std::to_string(needed));
+                              std::to_string(columns.fieldCount));
 
     const std::string& date = fields[columns.date];
-    bool digits = date.size() == 8;
-    for (std::size_t i = 0; digits && i < date.size(); ++i)
-        digits = isDigit(date[i]);
-    if (!digits)
+    if (date.size() != 8 || !allDigits(date))
         failAt(lineIndex, "the date \"" + date + "\" is not 8 digits (YYYYMMDD)");
     const int month = twoDigits(date, 4);
     const int day = twoDigits(date, 6);

@@ -12,14 +12,6 @@ namespace rota {
 
 namespace {
 
-// True for "MM/DD/YY" made of digits.
-bool isDigitDate(std::string_view date)
-{
-    return date.size() == 8 && isAsciiDigit(date[0]) && isAsciiDigit(date[1]) && date[2] == '/' &&
-           isAsciiDigit(date[3]) && isAsciiDigit(date[4]) && date[5] == '/' && isAsciiDigit(date[6]) &&
-           isAsciiDigit(date[7]);
-}
-
 // A line of a file of another kind gives fields that no Retrosheet file
 // holds; refusing it keeps such text out of the configuration file.
 void checkFields(const ReadContext& ctx, DataType dataType)
