@@ -8,11 +8,6 @@ void LinesModel::reload()
     endResetModel();
 }
 
-void LinesModel::lineChanged(int row)
-{
-    emit dataChanged(index(row), index(row));
-}
-
 int LinesModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(lines_.size());

@@ -16,9 +16,6 @@ public:
 
     // Call after the lines were replaced as a whole.
     void reload();
-    // Call after line `row` was changed in place.
-    void lineChanged(int row);
-
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 

@@ -339,7 +339,7 @@ void MainWindow::showLoadOutcome(const rota::Outcome& outcome)
     progressBar_->setValue(0);
     if (!outcome.message.empty())
         showMessage(outcome.message);
-    if (outcome.done() && session_.missingTeamCount() > 0)
+    if (outcome.done() && !session_.missingTeams().empty())
         openTeamPanel();
     refreshControls();
 }
@@ -453,14 +453,14 @@ void MainWindow::onSaveTeamTable()
     if (commandRunning_)
         return;
     CommandGuard guard(commandRunning_);
-    const rota::Outcome outcome = session_.saveTeamTable(loadSettings(), progressBarUpdater());
-    if (outcome.kind == rota::Outcome::Kind::Failed && outcome.file == session_.configFile()) {
+    const rota::Outcome saved = session_.saveTeamTable();
+    if (!saved.done()) {
         // The names could not be saved: the panel stays open with them.
-        prompts_.error(this, localText(outcome.message));
+        prompts_.error(this, localText(saved.message));
         return;
     }
     closeTeamPanel();
-    showLoadOutcome(outcome);
+    showLoadOutcome(session_.reloadSeason(loadSettings(), progressBarUpdater()));
 }
 
 void MainWindow::onCancelTeamTable()

@@ -73,7 +73,7 @@ void openSeason(Session& session, DataType dataType)
     const Outcome outcome = session.openSeason(joinPath(session.programFolder(), "season.txt"), {});
     if (!outcome.done())
         throw std::runtime_error("the season did not load: " + outcome.message);
-    if (session.missingTeamCount() != 0)
+    if (!session.missingTeams().empty())
         throw std::runtime_error("a team has no name");
 }
 

@@ -39,8 +39,6 @@ TeamNames namesIn(IniFile& file, const std::string& section, const std::vector<s
                     file.writeString(section, key, "");
             }
         }
-        if (at->second.empty())
-            ++result.missingCount;
         result.names.push_back(at->second);
     }
     return result;

@@ -25,7 +25,6 @@ std::string teamKey(DataType dataType, std::string_view code, std::string_view l
 
 struct TeamNames {
     std::vector<std::string> names;       // one per key asked for, "" when none
-    std::size_t missingCount = 0;         // keys asked for that had no name
     std::vector<std::string> missingKeys; // those keys, each once, in order
 };
 

@@ -1,5 +1,7 @@
 #include "platform/batchrunner.h"
 
+#include "common/ascii.h"
+
 #include "platform/fileio.h"
 #include "platform/textlines.h"
 
@@ -80,8 +82,10 @@ std::vector<std::string> entries(const std::string& folder)
             names.push_back(std::move(name));
     }
     ::closedir(dir);
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return lowerCase(a) < lowerCase(b); });
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) { return lower(x) < lower(y); });
+    });
     return names;
 }
 
@@ -149,7 +153,7 @@ std::string Interpreter::resolve(const std::string& text) const
         std::string exact = joinPath(folder, part);
         if (!pathExists(exact)) {
             for (const auto& name : entries(folder))
-                if (lowerCase(name) == lowerCase(part)) {
+                if (equalsIgnoringCase(name, part)) {
                     exact = joinPath(folder, name);
                     break;
                 }
@@ -225,7 +229,7 @@ void Interpreter::ren(const std::vector<std::string>& args)
     // Names match without regard to case: "ren a.txt B.TXT" meets b.txt.
     const std::string sourceName = source.substr(source.find_last_of('/') + 1);
     for (const auto& name : entries(folder))
-        if (lowerCase(name) == lowerCase(args[1]) && name != sourceName)
+        if (equalsIgnoringCase(name, args[1]) && name != sourceName)
             throw CommandError("A duplicate file name exists, or the file cannot be found: " + args[1]);
     if (::rename(source.c_str(), target.c_str()) != 0)
         throw CommandError("Cannot rename " + args[0] + ": " + std::strerror(errno));

@@ -1,6 +1,7 @@
 #include "season/filekind.h"
 
 #include "common/ascii.h"
+#include "season/headedlayout.h"
 #include "season/schedulecsv.h"
 
 #include <vector>
@@ -33,7 +34,7 @@ SeasonFileKind recogniseSeasonFile(std::string_view text)
         kind.dataType = DataType::ScheduleData;
         return kind;
     }
-    if (line.substr(0, 5) == "\"Date") {
+    if (isHeadedLayoutHeader(line)) {
         kind.needsYear = true;
         kind.reason = "it has the headed layout that schedule files and game logs share";
         return kind;

@@ -2,18 +2,11 @@
 
 namespace rota {
 
-void HeadedOrStandardReader::readLine(ReadContext& ctx)
-{
-    if (ctx.lineIndex == 0)
-        layoutMarker_ = ctx.columns(1, 5);
+namespace {
 
-    if (layoutMarker_ == "\"Date")
-        readHeadedLine(ctx);
-    else
-        readStandardLine(ctx);
-    ctx.applyLeagueOption();
-}
-
+// Reads one line of the headed layout; on line 0 it passes over the header
+// and reads line 1 instead. Sets the season year from the year chosen when
+// still empty. Throws DataError.
 void readHeadedLine(ReadContext& ctx)
 {
     GameLine& g = ctx.game;
@@ -38,6 +31,20 @@ void readHeadedLine(ReadContext& ctx)
     }
     g.visitorLeague = std::string(1, league) + "L";
     g.homeLeague = g.visitorLeague;
+}
+
+} // namespace
+
+void HeadedOrStandardReader::readLine(ReadContext& ctx)
+{
+    if (ctx.lineIndex == 0)
+        headed_ = isHeadedLayoutHeader(ctx.line);
+
+    if (headed_)
+        readHeadedLine(ctx);
+    else
+        readStandardLine(ctx);
+    ctx.applyLeagueOption();
 }
 
 } // namespace rota

@@ -7,7 +7,7 @@
 
 #include "season/reader.h"
 
-#include <string>
+#include <string_view>
 
 namespace rota {
 
@@ -22,12 +22,13 @@ protected:
     virtual void readStandardLine(ReadContext& ctx) = 0;
 
 private:
-    std::string layoutMarker_;
+    bool headed_ = false;
 };
 
-// Reads one line of the headed layout; on line 0 it passes over the header
-// and reads line 1 instead. Sets the season year from the year chosen when
-// still empty. Throws DataError.
-void readHeadedLine(ReadContext& ctx);
+// True when `line`, the first of a file, is the header of the headed layout.
+inline bool isHeadedLayoutHeader(std::string_view line)
+{
+    return line.substr(0, 5) == "\"Date";
+}
 
 } // namespace rota

@@ -60,6 +60,22 @@ void checkTextLine(std::string_view line, std::size_t lineIndex)
                                           ": this is not a text file");
 }
 
+// True when `league` drops a game whose visiting league is `visitorLeague`.
+bool leagueOptionSkips(LeagueOption league, const std::string& visitorLeague)
+{
+    switch (league) {
+    case LeagueOption::American:
+        return visitorLeague == "NL" || visitorLeague == "FL";
+    case LeagueOption::National:
+        return visitorLeague == "AL" || visitorLeague == "FL";
+    case LeagueOption::Federal:
+        return visitorLeague == "AL" || visitorLeague == "NL";
+    case LeagueOption::AlNl:
+        return visitorLeague == "FL";
+    }
+    return false;
+}
+
 } // namespace
 
 bool ReadContext::readNextLine()
@@ -110,21 +126,6 @@ void ReadContext::applyLeagueOption()
 {
     if (leagueOptionSkips(league, game.visitorLeague))
         skip = true;
-}
-
-bool leagueOptionSkips(LeagueOption league, const std::string& visitorLeague)
-{
-    switch (league) {
-    case LeagueOption::American:
-        return visitorLeague == "NL" || visitorLeague == "FL";
-    case LeagueOption::National:
-        return visitorLeague == "AL" || visitorLeague == "FL";
-    case LeagueOption::Federal:
-        return visitorLeague == "AL" || visitorLeague == "NL";
-    case LeagueOption::AlNl:
-        return visitorLeague == "FL";
-    }
-    return false;
 }
 
 std::unique_ptr<SeasonReader> makeSeasonReader(DataType dataType)

@@ -102,9 +102,6 @@ public:
     virtual bool foldsDistantRepeats() const { return false; }
 };
 
-// True when `league` drops a game whose visiting league is `visitorLeague`.
-bool leagueOptionSkips(LeagueOption league, const std::string& visitorLeague);
-
 // The reader for `dataType`.
 std::unique_ptr<SeasonReader> makeSeasonReader(DataType dataType);
 

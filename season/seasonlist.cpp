@@ -5,11 +5,16 @@
 
 namespace rota {
 
-bool captionLess(const std::string& a, const std::string& b)
+namespace {
+
+// The list's order: byte order of the Date texts, which for MM/DD/YY is
+// month, then day, then year.
+bool byDate(const GameRow& a, const GameRow& b)
 {
-    // Byte order, which for MM/DD/YY captions is month, then day, then year.
-    return a < b;
+    return a.date < b.date;
 }
+
+} // namespace
 
 void SeasonList::clear()
 {
@@ -20,7 +25,6 @@ void SeasonList::clear()
 void SeasonList::sortByDate()
 {
     sorted_ = true;
-    const auto byDate = [](const GameRow& a, const GameRow& b) { return captionLess(a.date, b.date); };
     // A season is loaded in date order, so this mostly only checks.
     if (!std::is_sorted(rows_.begin(), rows_.end(), byDate))
         std::stable_sort(rows_.begin(), rows_.end(), byDate);
@@ -33,8 +37,7 @@ std::size_t SeasonList::setDate(std::size_t index, std::string date)
         return index;
     GameRow row = std::move(rows_[index]);
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
-    auto at = std::upper_bound(rows_.begin(), rows_.end(), row,
-                               [](const GameRow& a, const GameRow& b) { return captionLess(a.date, b.date); });
+    auto at = std::upper_bound(rows_.begin(), rows_.end(), row, byDate);
     auto newIndex = static_cast<std::size_t>(at - rows_.begin());
     rows_.insert(at, std::move(row));
     return newIndex;

@@ -30,7 +30,6 @@ public:
     void clear();
 
     // Appends a row at the end (sorting must be off while loading).
-    void append(GameRow row) { rows_.push_back(std::move(row)); }
     void append(std::string date, const std::string& vis, const std::string& home, const char* dh)
     {
         GameRow& row = rows_.emplace_back(); // filled in place, not moved in
@@ -42,8 +41,6 @@ public:
 
     // Makes room for `count` rows in all.
     void reserve(std::size_t count) { rows_.reserve(count); }
-
-    bool sorted() const { return sorted_; }
 
     // Switches sorting on, which orders the rows by Date text.
     void sortByDate();
@@ -57,8 +54,5 @@ private:
     std::vector<GameRow> rows_;
     bool sorted_ = false;
 };
-
-// The order of the list's text sort: true when caption `a` sorts before `b`.
-bool captionLess(const std::string& a, const std::string& b);
 
 } // namespace rota

@@ -112,9 +112,12 @@ std::string noGamesMessage(const std::string& fileName, DataType dataType)
 void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& season,
                 const LineProgress& progress)
 {
-    season.games.clear();
-    season.teams.clear();
-    season.seasonYear.clear();
+    const auto dropEverything = [&] {
+        season.games.clear();
+        season.teams.clear();
+        season.seasonYear.clear();
+    };
+    dropEverything();
     lines.cutLinesLongerThan(kLongestLine); // longer ones are refused
     TeamPlaces teamPlaces(season.teams);
     std::unique_ptr<SeasonReader> reader = makeSeasonReader(options.dataType);
@@ -124,11 +127,6 @@ void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& s
     bool havePreviousGame = false;
     std::unordered_map<std::string, std::size_t> gameOfKey; // for readers that fold distant repeats
 
-    const auto dropEverything = [&] {
-        season.games.clear();
-        season.teams.clear();
-        season.seasonYear.clear();
-    };
     try {
         while (ctx.readNextLine()) {
             if (ctx.line.size() < reader->minimumLength())

@@ -32,25 +32,21 @@ std::vector<std::string> teamKeysOf(const ParsedSeason& season, DataType dataTyp
 
 // Fills `list` with the rows of `season`, in file order or, given `order`,
 // in that one; each team text is the season year followed by the name of
-// the team (`names` follows the season's team list). Returns how many team
-// texts have no name.
-std::size_t fillRows(SeasonList& list, const ParsedSeason& season, const std::vector<std::string>& names,
+// the team (`names` follows the season's team list).
+void fillRows(SeasonList& list, const ParsedSeason& season, const std::vector<std::string>& names,
                      const std::vector<std::uint32_t>& order = {})
 {
     std::vector<std::string> texts;
     texts.reserve(names.size());
     for (const std::string& name : names)
         texts.push_back(season.seasonYear + name);
-    std::size_t unnamed = 0;
     list.reserve(season.games.size());
     for (std::size_t place = 0; place < season.games.size(); ++place) {
         const std::size_t i = order.empty() ? place : order[place];
         const SeasonGame& game = season.games[i];
-        unnamed += (names[game.visitor].empty() ? 1 : 0) + (names[game.home].empty() ? 1 : 0);
         list.append(std::string(game.dateText()), texts[game.visitor], texts[game.home],
                     game.doubleheader ? kDoubleheaderMark : "");
     }
-    return unnamed;
 }
 
 } // namespace
@@ -91,7 +87,6 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
 {
     games_.clear();
     missingTeams_.clear();
-    missingTeamCount_ = 0;
     state_ = SessionState::LoadFailed;
 
     const DataType dataType = dataType_;
@@ -119,7 +114,7 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
     try {
         const TeamNames names = lookUpTeamNames(configFile_, section, teamKeysOf(season, dataType), true);
         // Rows go in in date order, which the list's sort then keeps.
-        missingTeamCount_ = fillRows(games_, season, names.names, gamesInDateOrder(season));
+        fillRows(games_, season, names.names, gamesInDateOrder(season));
         missingTeams_ = names.missingKeys;
     } catch (const std::exception& error) {
         games_.clear();
@@ -209,14 +204,14 @@ Outcome Session::setTeamName(const std::string& section, const std::string& key,
     return Outcome::success();
 }
 
-Outcome Session::saveTeamTable(const LoadSettings& settings, const Progress& progress)
+Outcome Session::saveTeamTable()
 {
     try {
         teamTable_.save(configFile_);
     } catch (const FileError& error) {
         return Outcome::failed(error.what(), configFile_);
     }
-    return reloadSeason(settings, progress);
+    return Outcome::success();
 }
 
 } // namespace rota

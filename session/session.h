@@ -56,17 +56,13 @@ public:
     // far as it got, after a failed one.
     const SeasonList& games() const { return games_; }
 
-    // The file the last load read (what reloadSeason reads again).
-    const std::string& seasonFile() const { return seasonFile_; }
-
     // Team keys of the last load that have no name in the configuration
-    // file, each once, and how many lookups found no name.
+    // file, each once.
     const std::vector<std::string>& missingTeams() const { return missingTeams_; }
 
     // The section of the configuration file that names the chosen data
     // type's teams.
     std::string teamSection() const;
-    std::size_t missingTeamCount() const { return missingTeamCount_; }
 
     // Reads the season file at `path` as the chosen data type, looks its
     // teams up (adding an empty entry for every team without a name) and
@@ -103,8 +99,8 @@ public:
     Outcome setTeamName(const std::string& section, const std::string& key, const std::string& name);
 
     // Saves the team table's edits into the configuration file as it is
-    // now, then reads the season again.
-    Outcome saveTeamTable(const LoadSettings& settings, const Progress& progress = {});
+    // now. The season is then read again with reloadSeason, to show them.
+    Outcome saveTeamTable();
 
     // Forgets the team table's edits.
     void discardTeamTableEdits() { teamTable_.discardEdits(); }
@@ -119,7 +115,6 @@ private:
     SessionState state_ = SessionState::Idle;
     SeasonList games_;
     std::vector<std::string> missingTeams_;
-    std::size_t missingTeamCount_ = 0;
     TeamTable teamTable_;
 };
 

@@ -148,7 +148,7 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
     EXPECT_EQ(session.games()[0].date, "04/05/05");
     std::ostringstream out;
     const std::function<void()> actions[] = {
-        [] {}, [&] { session.reloadSeason({}); }, [&] { session.saveTeamTable({}); },
+        [] {}, [&] { session.reloadSeason({}); }, [&] { session.saveTeamTable(); },
         [&] { session.setTeamName("Schedule Data", "GONE", "x"); },
         [&] { session.compileData({"a b", "04/01", "10/30", 1900, LeagueOption::AlNl}, out); },
         [&] { session.chooseDataType(DataType::GameLogs), session.chooseDataType(DataType::ScheduleData); },
@@ -219,10 +219,10 @@ TEST(TeamTable, EditsFollowTheirKeyWhileOthersChangeTheFile)
     session.loadTeamTable();
     EXPECT_EQ(session.teamTable().lines()[3], "DEF=Washington");
     test::setReadOnly(path, true);
-    EXPECT_EQ(session.saveTeamTable({}).kind, Outcome::Kind::Failed);
+    EXPECT_EQ(session.saveTeamTable().kind, Outcome::Kind::Failed);
     test::setReadOnly(path, false);
     EXPECT_EQ(test::readFile(path), "[Game Data]\nNEW=\nABC=\nDEF=\nGHI=Ghi\n");
-    session.saveTeamTable({});
+    session.saveTeamTable();
     EXPECT_EQ(test::readFile(path), "[Game Data]\r\nNEW=\r\nABC=\r\nDEF=Washington\r\nGHI=Ghi\r\n");
     EXPECT_FALSE(session.teamTable().hasEdits());
 
