@@ -150,7 +150,7 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const Loaded r = loadText(c.text, c.type, c.league, kNames, c.year);
-        EXPECT_TRUE(r.outcome.done()) << r.outcome.message;
+        EXPECT_TRUE(r.outcome.done()) << test::textOf(r.outcome);
         EXPECT_EQ(summary(r.rows), c.rows);
         EXPECT_EQ(r.ini, kNames); // no team was missing
     }
@@ -191,8 +191,8 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
         const Loaded r = loadText(c.text, c.type, LO::AlNl, kNames);
         EXPECT_FALSE(r.outcome.done());
         EXPECT_EQ(r.outcome.line, c.line);
-        EXPECT_NE(r.outcome.message.find(c.line ? "line " + std::to_string(c.line) + ": " : ""), std::string::npos);
-        EXPECT_NE(r.outcome.message.find(c.cause), std::string::npos) << r.outcome.message;
+        EXPECT_NE(r.outcome.detail.find(c.line ? "line " + std::to_string(c.line) + ": " : ""), std::string::npos);
+        EXPECT_NE(r.outcome.detail.find(c.cause), std::string::npos) << test::textOf(r.outcome);
         EXPECT_EQ(r.state, SessionState::LoadFailed);
         EXPECT_EQ(r.written.kind, Outcome::Kind::Refused);
         EXPECT_EQ(r.sch, "");
