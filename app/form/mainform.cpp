@@ -184,6 +184,11 @@ void MainForm::onSaveTeamTable()
     showLoadOutcome(session_.reloadSeason(loadSettings(), progressBarUpdater()));
 }
 
+std::size_t MainForm::onGameDateEdited(std::size_t row, std::string date)
+{
+    return session_.changeGameDate(row, std::move(date));
+}
+
 void MainForm::onCancelTeamTable()
 {
     if (commandRunning_)

@@ -40,7 +40,8 @@ public:
     virtual void showGames(const std::vector<std::size_t>& selected = {}) = 0;
     // Widens the window for the "Rota.ini" panel and shows it, or closes it.
     virtual void showTeamPanel(bool open) = 0;
-    // The team table's lines were replaced; `current` is the line to mark.
+    // The team table's lines were replaced; `current` is the line to mark
+    // (which is no choice of the user's: onTeamLineChosen does not follow).
     virtual void showTeamLines(std::optional<std::size_t> current = {}) = 0;
     // Fills the label and name box of the entry chosen; the box takes at
     // least `maxLength` characters.
@@ -65,6 +66,9 @@ public:
     void onSetTeamName(); // "Set", or Enter in the name box
     void onSaveTeamTable();
     void onCancelTeamTable();
+    // The user typed `date` over the date of game `row`; the game moves to
+    // its place by date. Returns its new row.
+    std::size_t onGameDateEdited(std::size_t row, std::string date);
 
 private:
     LoadSettings loadSettings() const;
