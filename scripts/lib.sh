@@ -22,8 +22,9 @@ BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-
 # and CPack asks file(1) which installed files are programs.
 PACKAGING_PACKAGES=(dpkg-dev file)
 # The Windows build (scripts/test-windows): the MinGW-w64 cross compiler,
-# GoogleTest's sources, CLI11's headers, and Wine to run the tests.
-WINDOWS_PACKAGES=(make cmake g++-mingw-w64-x86-64-posix googletest libcli11-dev wine64)
+# GoogleTest's sources, CLI11's headers, Wine to run the tests, and a
+# virtual display for the window's tests.
+WINDOWS_PACKAGES=(make cmake g++-mingw-w64-x86-64-posix googletest libcli11-dev wine64 xvfb xauth)
 
 # Configures the build folder given with extra CMake options.
 configure() {

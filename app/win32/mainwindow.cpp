@@ -85,6 +85,17 @@ int radioIndex(const std::vector<HWND>& items)
     return -1;
 }
 
+// Tab stops at the checked button of a radio group.
+void moveTabStopToCheckedItem(const std::vector<HWND>& items)
+{
+    const int checked = radioIndex(items);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const LONG style = GetWindowLongW(items[i], GWL_STYLE);
+        const bool stop = static_cast<int>(i) == checked || (checked < 0 && i == 0);
+        SetWindowLongW(items[i], GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
+
 bool hasBorder(ControlKind kind)
 {
     return kind == ControlKind::SpinBox || kind == ControlKind::Edit || kind == ControlKind::DateEdit ||
@@ -238,6 +249,8 @@ void MainWindow::createControls()
     }
     SendMessageW(radioItem(form::name::dataType, static_cast<int>(session_.dataType())), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(radioItem(form::name::league, static_cast<int>(LeagueOption::AlNl)), BM_SETCHECK, BST_CHECKED, 0);
+    for (const ControlWindow& control : controls_)
+        moveTabStopToCheckedItem(control.items);
 }
 
 void MainWindow::layout()
@@ -423,7 +436,10 @@ void MainWindow::onCommand(int id, int code)
     const std::string_view name = controls[static_cast<std::size_t>(index)].name;
     const bool isItem = (id - kFirstControlId) % kIdsPerControl != 0;
     if (isItem) {
-        if (code == BN_CLICKED && name == form::name::dataType)
+        if (code != BN_CLICKED)
+            return;
+        moveTabStopToCheckedItem(controls_[static_cast<std::size_t>(index)].items);
+        if (name == form::name::dataType)
             form_->onDataTypeChosen();
         return;
     }

@@ -77,8 +77,8 @@ void WorkflowTest::controlsFollowTheWork()
         QVERIFY2(usable(w) == step.expected, qPrintable(QString::fromLatin1(step.what) + ": " + usable(w)));
     }
     // The failed load said why, naming the line; its rows stayed in sight.
-    QCOMPARE(w.prompts.messages.size(), 1);
-    QVERIFY(w.prompts.messages[0].startsWith(QStringLiteral("Data Error\nline 3:")));
+    QCOMPARE(w.prompts.messages.size(), 1u);
+    QVERIFY(w.prompts.messages[0].starts_with("Data Error\nline 3:"));
 }
 
 void WorkflowTest::dialogOffersTheFilesOfEachMode()
@@ -96,14 +96,14 @@ void WorkflowTest::dialogOffersTheFilesOfEachMode()
 
     // "Select Year" opens a season in any mode.
     QTest::mouseClick(w.control<QLabel>(name::selectYear), Qt::LeftButton);
-    QCOMPARE(w.prompts.offeredFilters.size(), 2);
-    QCOMPARE(listed(w.prompts.offeredFilters[0]), QStringLiteral("2020.Txt GL1915.TXT gl1915.txt"));
+    QCOMPARE(w.offeredFilters().size(), 2);
+    QCOMPARE(listed(w.offeredFilters()[0]), QStringLiteral("2020.Txt GL1915.TXT gl1915.txt"));
 
     w.chooseDataType(2);
     w.click(name::openSeason);
-    QCOMPARE(listed(w.prompts.offeredFilters[0]),
+    QCOMPARE(listed(w.offeredFilters()[0]),
              QStringLiteral("2020.Txt 2024schedule.csv GL1915.TXT gl1915.txt"));
-    QCOMPARE(listed(w.prompts.offeredFilters[1]).split(QLatin1Char(' ')).size(), 5);
+    QCOMPARE(listed(w.offeredFilters()[1]).split(QLatin1Char(' ')).size(), 5);
 }
 
 void WorkflowTest::seasonIsWrittenBesideItsFile()
@@ -117,7 +117,7 @@ void WorkflowTest::seasonIsWrittenBesideItsFile()
     w.control<QLineEdit>(name::scheduleName)->setText(QStringLiteral("sked15"));
     w.click(name::writeSchedule);
 
-    QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join(QLatin1Char('\n'))));
+    QVERIFY2(w.prompts.messages.empty(), w.prompts.allMessages().c_str());
     QVERIFY(w.readFile("seasons/sked15.sch") == rota::test::readFile(rota::test::dataFile("expected/1915SKED-ALNL.sch")));
     QVERIFY(w.enabled(name::writeSchedule));
 }
@@ -134,7 +134,7 @@ void WorkflowTest::gameDataIsCompiledThenOpened()
     w.control<QSpinBox>(name::year)->setValue(2020);
     w.control<QLineEdit>(name::dataFileName)->setText(QStringLiteral("season"));
     w.click(name::compileData);
-    QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join(QLatin1Char('\n'))));
+    QVERIFY2(w.prompts.messages.empty(), w.prompts.allMessages().c_str());
     QVERIFY(w.enabled(name::openSeason) && !w.enabled(name::compileData));
 
     w.openSeason(w.file("season.txt"));
