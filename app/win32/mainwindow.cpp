@@ -273,7 +273,7 @@ void MainWindow::layout()
         MoveWindow(control.window, scaled(spec.place.left), scaled(spec.place.top), width, height, TRUE);
         if (control.upDown) {
             // Narrow margins, so that four digits fit beside the arrows.
-            SendMessageW(control.window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 1));
+            SendMessageW(control.window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 0));
             SendMessageW(control.upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control.window), 0);
         }
         // A radio group's items in two columns inside its frame.
