@@ -115,6 +115,9 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
         {sixteen, "04/03/05: 16 games"},
         {fifteen, "\"05Boston1\": 9 characters", "[Schedule Data]\nVAA AL=Boston1\n"},
         {fifteen, "\"4/3/05\": a date must be 8 characters", "", "4/3/05"},
+        {fifteen, "04/03/05: a team text holds the control character 0x09", "[Schedule Data]\nVAA AL=R\tSox\n"},
+        {fifteen, "04/03/05: a team text holds the control character 0x7F", "[Schedule Data]\nVAA AL=Sox\x7f\n"},
+        {fifteen, "", "[Schedule Data]\nVAA AL=\x80\x8a\x9f\n"}, // letters of Windows-1252
         {fifteen, "Error Writing SCH File", "", "", true},
     };
     for (const auto& c : cases) {
