@@ -65,6 +65,23 @@ std::string oneLine(const std::string& message)
     return text;
 }
 
+// Why `path` cannot be read as a season file ("no such file", "is a
+// folder", "is not a regular file"), or "" when it is a regular file.
+std::string notAFileProblem(const std::string& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found)
+        return "no such file";
+    if (error)
+        return "cannot look at it: " + error.message();
+    if (fs::is_directory(status))
+        return "is a folder, not a file";
+    if (!fs::is_regular_file(status))
+        return "is not a regular file";
+    return {};
+}
+
 // The first bytes of a file, enough to tell its kind.
 std::string headOf(const std::string& path)
 {
@@ -226,12 +243,12 @@ private:
     std::string convertOne(Session& session, const std::string& file, const std::string& output, LeagueOption league,
                            std::optional<DataType> type)
     {
+        if (const std::string problem = notAFileProblem(file); !problem.empty())
+            return problem;
         const SeasonFileKind kind = recogniseSeasonFile(headOf(file));
         if (!type)
             type = kind.dataType;
         if (!type) {
-            if (std::error_code error; !fs::is_regular_file(file, error))
-                return "no such file";
             return "cannot tell what kind of Retrosheet file this is: " + kind.reason +
                    ". Say it with --type schedule, gamelogs or gamedata";
         }

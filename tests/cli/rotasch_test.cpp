@@ -1,6 +1,7 @@
 // rotasch as a user runs it: the bytes it writes for the real sample seasons,
 // its exit statuses, and runs over several files of which some are bad.
 #include "cli/rotasch.h"
+#include "schedule/schwriter.h"
 
 #include "tests/support/testsupport.h"
 
@@ -93,6 +94,10 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
     writeFile(w.dir.file("1905SKED.TXT"), "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
     writeFile(w.dir.file("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
     const std::string names = w.dir.file("names.ini"), unnamed = w.dir.file("1905SKED.TXT");
+    // A schedule whose first visitor text holds an escape byte at offset 442.
+    std::string escaped = rota::buildScheduleFile({{"04/14/15", "15Sox", "15Yanks", ""}});
+    escaped[442] = '\x1b';
+    writeFile(w.dir.file("escaped.sch"), escaped);
     // said: on the error stream.
     const struct {
         std::vector<std::string> args;
@@ -110,6 +115,11 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         {{"convert", "--quiet", "--config", w.config, "--out", good, season}, 0, "", {"good.sch"}},
         {{"show", good}, 0}, {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
         {{"show", w.dir.file("missing.sch")}, 1, "missing.sch"},
+        {{"show", w.dir.file("escaped.sch")}, 1, "escaped.sch: byte 442: a team text holds the control character 0x1B"},
+        {{"convert", "--config", w.config, w.dir.file("other")}, 1, "other: is a folder"},
+        {{"convert", "--config", w.config, "--type", "gamelogs", w.dir.file("other")}, 1, "other: is a folder"},
+        {{"convert", "--config", w.config, "/dev/null"}, 1, "/dev/null: is not a regular file"},
+        {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt: no such file"},
         {{"convert", "--config", w.config, "--type", "schedule", season, w.dir.file("broken.txt")}, 1,
          "broken.txt: Data Error: line 3:", {"1915SKED.sch"}},
         {{"convert", "--config", w.config, w.dir.file("notes.txt"), logs}, 1, "notes.txt: cannot tell", {"GL1915.sch"},
