@@ -2,7 +2,9 @@
 // state offers, when a season may be written, the team names a load looks up
 // and adds to rota.ini, and the team table the user edits while other
 // programs may change the file.
+#include "config/teamtable.h"
 #include "platform/fileio.h"
+#include "platform/inifile.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 #include "session/session.h"
@@ -236,4 +238,37 @@ TEST(TeamTable, EditsFollowTheirKeyWhileOthersChangeTheFile)
     session.loadTeamTable();
     for (const char* key : {"DEF", "XYZ", "[KEY"})
         EXPECT_EQ(session.setTeamName("Game Data", key, "X").kind, Outcome::Kind::Refused) << key;
+}
+
+// The panel offers the entries the lookup reads, in files saved with a byte
+// order mark or with text after a header, and a name set there is the one
+// the lookup then finds, on the entry's own line.
+TEST(TeamTable, OffersTheEntriesTheLookupReads)
+{
+    const std::string texts[] = {
+        "\xef\xbb\xbf[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n",
+        "[Schedule Data] ; 1915\r\nBOS AL=Sox\r\nNYA AL=\r\n",
+        "  [ schedule data ]  old names\r\n\tBOS AL\v= Sox\r\nnya al\r\n",
+        "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n[Schedule Data]\r\nCHA AL=\r\n",
+    };
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        test::TempDir dir;
+        const std::string path = dir.file("rota.ini");
+        test::writeFile(path, text);
+        TeamTable table;
+        table.load(path);
+        const auto sox = table.lineOf("Schedule Data", "BOS AL");
+        ASSERT_TRUE(sox);
+        EXPECT_EQ(trimIniBlanks(table.entryAt(*sox)->value), IniFile::load(path).readString("Schedule Data", "BOS AL"));
+        EXPECT_FALSE(table.lineOf("Schedule Data", "CHA AL")); // a later section of the name is not read
+        const auto yanks = table.set("Schedule Data", "NYA AL", "Yanks");
+        ASSERT_TRUE(yanks);
+        table.save(path);
+        const IniFile saved = IniFile::load(path);
+        EXPECT_EQ(saved.readString("Schedule Data", "NYA AL"), "Yanks");
+        EXPECT_EQ(saved.lines().size(), table.lines().size());
+        EXPECT_EQ(saved.lines()[*yanks], table.lines()[*yanks]);
+        EXPECT_EQ(test::readFile(path).starts_with("\xef\xbb\xbf"), text.starts_with("\xef\xbb\xbf"));
+    }
 }
