@@ -13,7 +13,6 @@ namespace rota {
 namespace {
 
 constexpr auto npos = std::string::npos;
-constexpr std::string_view kUtf8Mark = "\xef\xbb\xbf";
 // What GetPrivateProfileStringA's 2048-byte buffer holds, less its zero.
 constexpr std::size_t kLongestValue = 2047;
 
@@ -89,8 +88,8 @@ IniFile IniFile::load(const std::string& path)
     if (!bytes)
         return IniFile();
     refuseNonText(path, *bytes);
-    const bool mark = std::string_view(*bytes).starts_with(kUtf8Mark);
-    return IniFile(splitLines(std::string_view(*bytes).substr(mark ? kUtf8Mark.size() : 0)), mark);
+    // The lines leave the mark out.
+    return IniFile(splitLines(*bytes), bytes->starts_with(kUtf8ByteOrderMark));
 }
 
 IniFile::Found IniFile::find(std::string_view section, std::string_view key) const
@@ -169,7 +168,7 @@ void IniFile::save(const std::string& path)
         return;
     std::string bytes = joinLinesCrlf(lines_);
     if (byteOrderMark_)
-        bytes.insert(0, kUtf8Mark);
+        bytes.insert(0, kUtf8ByteOrderMark);
     writeFileAtomically(path, bytes);
     changed_ = false;
 }

@@ -53,6 +53,15 @@ TEST(Rotasch, SampleSeasonsGiveTheExpectedScheduleBytes)
     };
     std::vector<Case> cases{{dataFile("gamedata2020.txt"), "gamedata", "ALNL", "gamedata2020"},
                             {lowerCaseName, "", "ALNL", "GL1915-ALNL"}};
+    // Saved again by an editor that puts a UTF-8 byte order mark first: the
+    // same kind is told, and the same bytes written.
+    for (const char* name : {"1915SKED.TXT", "GL1915.TXT", "1915schedule.csv"}) {
+        const std::string marked = w.dir.file(std::string("marked-") + name);
+        writeFile(marked, "\xef\xbb\xbf" + readFile(sampleFile(name)));
+        cases.push_back({marked, "", "ALNL", std::string(name).starts_with("GL") ? "GL1915-ALNL" : "1915SKED-ALNL"});
+    }
+    writeFile(w.dir.file("marked2020.txt"), "\xef\xbb\xbf" + readFile(dataFile("gamedata2020.txt")));
+    cases.push_back({w.dir.file("marked2020.txt"), "", "ALNL", "gamedata2020"});
     for (const std::string option : {"A", "N", "F", "ALNL"}) {
         cases.push_back({sampleFile("1915SKED.TXT"), "schedule", option, "1915SKED-" + option});
         cases.push_back({sampleFile("1915schedule.csv"), "", option, "1915SKED-" + option});
