@@ -72,7 +72,7 @@ void openSeason(Session& session, DataType dataType)
     session.chooseDataType(dataType);
     const Outcome outcome = session.openSeason(joinPath(session.programFolder(), "season.txt"), {});
     if (!outcome.done())
-        throw std::runtime_error("the season did not load: " + outcome.message);
+        throw std::runtime_error("the season did not load: " + outcome.detail);
     if (!session.missingTeams().empty())
         throw std::runtime_error("a team has no name");
 }

@@ -3,9 +3,10 @@
 // team named. Reports the peak resident memory of the process while the
 // window loads ("peak_MB").
 
-#include "app/mainwindow.h"
-#include "app/prompts.h"
-#include "app/widgets.h"
+#include "app/form/form.h"
+#include "app/form/prompts.h"
+#include "app/qt/mainwindow.h"
+#include "app/qt/widgets.h"
 #include "bench/benchsupport.h"
 #include "platform/fileio.h"
 
@@ -21,13 +22,21 @@
 namespace {
 
 // Answers the open dialog with one file and keeps every message.
-class FilePrompts : public Prompts {
+class FilePrompts : public rota::form::Prompts {
 public:
-    void message(QWidget*, const QString& text) override { said += text; }
-    void error(QWidget*, const QString& text) override { said += text; }
-    QString openFileName(QWidget*, const QString&, const QStringList&) override { return file; }
-    QString file;
-    QString said;
+    void message(const std::string& text) override { said += text; }
+    void error(const std::string& text) override { said += text; }
+    bool ask(const std::string& text) override
+    {
+        said += text;
+        return false;
+    }
+    std::optional<std::string> openFileName(const std::string&, const std::vector<rota::FileKind>&) override
+    {
+        return file;
+    }
+    std::string file;
+    std::string said;
 };
 
 // Forgets the peak resident memory so far (Linux), so that the peak read
@@ -59,16 +68,16 @@ void BM_WindowGameLogSeasons(benchmark::State& state)
                                    rota::DataType::GameLogs, rota::bench::gameLogSeasons(1));
     rota::Session session(folder);
     FilePrompts prompts;
-    prompts.file = QString::fromStdString(rota::joinPath(folder, "season.txt"));
+    prompts.file = rota::joinPath(folder, "season.txt");
     MainWindow window(session, prompts);
-    window.findChild<RadioGroup*>(QStringLiteral("RadioGroup2"))->clickItem(static_cast<int>(rota::DataType::GameLogs));
-    auto* openSeason = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    window.findChild<RadioGroup*>(QString::fromLatin1(rota::form::name::dataType))->clickItem(static_cast<int>(rota::DataType::GameLogs));
+    auto* openSeason = window.findChild<QPushButton*>(QString::fromLatin1(rota::form::name::openSeason));
     window.show();
     resetPeakMemory();
     for (auto _ : state)
         openSeason->click();
-    if (session.state() != rota::SessionState::Loaded || !prompts.said.isEmpty())
-        state.SkipWithError(("the season did not load: " + prompts.said.toStdString()).c_str());
+    if (session.state() != rota::SessionState::Loaded || !prompts.said.empty())
+        state.SkipWithError(("the season did not load: " + prompts.said).c_str());
     state.counters["rows"] = static_cast<double>(session.games().size());
     state.counters["peak_MB"] = peakMegabytes();
 }

@@ -46,22 +46,15 @@ struct CompileOptions {
     bool convert = false;
 };
 
-// A message meant for a message box, on one line: "Data Error\nline 3: x"
-// becomes "Data Error: line 3: x", and a list after a blank line is joined
-// with "; ".
-std::string oneLine(const std::string& message)
+// An outcome on one line: "Data Error: line 3: x", and the items after the
+// detail, joined with "; ".
+std::string oneLine(const Outcome& outcome)
 {
-    std::string text;
-    std::istringstream lines(message);
-    std::string line;
-    int count = 0;
-    while (std::getline(lines, line)) {
-        if (line.empty())
-            continue;
-        text += count == 0 ? "" : count == 1 ? ": " : "; ";
-        text += line;
-        ++count;
-    }
+    std::string text = outcome.title;
+    if (!outcome.detail.empty())
+        text += (text.empty() ? "" : ": ") + outcome.detail;
+    for (std::size_t i = 0; i < outcome.items.size(); ++i)
+        text += (i == 0 ? (text.empty() ? "" : ": ") : "; ") + outcome.items[i];
     return text;
 }
 
@@ -261,7 +254,7 @@ private:
         session.chooseDataType(*type);
         Outcome outcome = session.openSeason(file, {league, year == 0 ? 1900 : year});
         if (!outcome.done())
-            return oneLine(outcome.message);
+            return oneLine(outcome);
         if (!session.missingTeams().empty() && !options_.allowMissing) {
             std::string keys;
             for (const std::string& key : session.missingTeams())
@@ -272,7 +265,7 @@ private:
         }
         outcome = session.writeScheduleTo(output);
         if (!outcome.done())
-            return oneLine(outcome.message);
+            return oneLine(outcome);
         if (!options_.quiet)
             console_.out << file << " -> " << output << " (" << session.games().size() << " games)\n";
         return {};
@@ -390,7 +383,7 @@ int compile(const CompileOptions& options, ConvertOptions convertOptions, const 
         const Outcome outcome = session.compileData(input, batchComplaints);
         if (!outcome.done()) {
             console.err << batchComplaints.str();
-            return fail(oneLine(outcome.message));
+            return fail(oneLine(outcome));
         }
         writeFileAtomically(out, readFileBytes((staging.path() / "season.txt").string()));
     } catch (const std::exception& error) {

@@ -47,15 +47,11 @@ std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows)
     return problems;
 }
 
-std::string scheduleLimitMessage(const std::vector<std::string>& problems)
+std::string scheduleLimitMessage()
 {
-    std::string message = "The schedule cannot be written: a PVX schedule holds at most 15 games on one date "
-                          "and team texts of at most 8 characters without control characters, and each date takes 8 characters. "
-                          "Shorten or correct the names in rota.ini, or edit the "
-                          "dates of games in the list, and try again.\n";
-    for (const auto& problem : problems)
-        message += "\n" + problem;
-    return message;
+    return "The schedule cannot be written: a PVX schedule holds at most 15 games on one date and team texts of at "
+           "most 8 characters without control characters, and each date takes 8 characters. Shorten or correct the "
+           "names in rota.ini, or edit the dates of games in the list, and try again.";
 }
 
 std::string buildScheduleFile(const std::vector<GameRow>& rows,

@@ -31,7 +31,7 @@ std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows)
 std::string buildScheduleFile(const std::vector<GameRow>& rows,
                               const std::function<void(std::size_t i, std::size_t n)>& progress = {});
 
-// The message shown for a list that does not fit, naming each problem.
-std::string scheduleLimitMessage(const std::vector<std::string>& problems);
+// What is said of a list that does not fit, above the list of its problems.
+std::string scheduleLimitMessage();
 
 } // namespace rota

@@ -106,10 +106,10 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
             // The season's own error is the one to report; its rows go unnamed.
         }
         fillRows(games_, season, names);
-        return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_, error.lineNumber());
+        return Outcome::failed(error.what(), seasonFile_, error.lineNumber()).titled(kLoadFailureTitle);
     } catch (const std::exception& error) {
         // A file that cannot be read, or one too large to hold.
-        return Outcome::failed(std::string("Data Error\n") + error.what(), seasonFile_);
+        return Outcome::failed(error.what(), seasonFile_).titled(kLoadFailureTitle);
     }
     try {
         const TeamNames names = lookUpTeamNames(configFile_, section, teamKeysOf(season, dataType), true);
@@ -159,11 +159,11 @@ Outcome Session::writeScheduleTo(const std::string& path, const Progress& progre
         return Outcome::refused("There is no season to write: open a season first.");
     const auto problems = scheduleLimitProblems(games_.rows());
     if (!problems.empty())
-        return Outcome::refused(scheduleLimitMessage(problems), path);
+        return Outcome::refused(scheduleLimitMessage(), path, problems);
     try {
         writeFileAtomically(path, buildScheduleFile(games_.rows(), progress));
     } catch (const std::exception& error) {
-        return Outcome::failed(std::string("Error Writing SCH File.\n") + error.what(), path);
+        return Outcome::failed(error.what(), path).titled(kWriteFailureTitle);
     }
     return Outcome::success();
 }
@@ -179,7 +179,7 @@ Outcome Session::compileData(const CompileInput& input, std::ostream& diagnostic
         if (!compileSeason(programFolder_, input, diagnostics))
             return Outcome::failed(missingDataFileMessage(input.dataFileName + ".txt", programFolder_));
     } catch (const std::exception& error) {
-        return Outcome::failed(std::string("Program Error\n") + error.what());
+        return Outcome::failed(error.what()).titled(kCompileFailureTitle);
     }
     state_ = SessionState::Compiled;
     return Outcome::success();

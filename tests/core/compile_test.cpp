@@ -57,7 +57,7 @@ TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
         std::ostringstream diagnostics;
         const Outcome outcome = session.compileData({c.name, c.start, c.end, 1900, LeagueOption::AlNl}, diagnostics);
         EXPECT_EQ(outcome.kind, c.kind);
-        EXPECT_NE(outcome.message.find(c.message), std::string::npos) << outcome.message;
+        EXPECT_NE(test::textOf(outcome).find(c.message), std::string::npos) << test::textOf(outcome);
         EXPECT_FALSE(pathExists(home + "/" + kBatchFileName));
         EXPECT_EQ(session.state(), SessionState::Idle);
     }
@@ -115,7 +115,7 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
         const fs::path ours = fs::current_path();
         const Outcome outcome = session.compileData({"S20", "04/01", "10/30", 2020, c.league}, diagnostics);
         EXPECT_EQ(fs::current_path(), ours);
-        EXPECT_EQ(outcome.done(), c.made != nullptr) << outcome.message << diagnostics.str();
+        EXPECT_EQ(outcome.done(), c.made != nullptr) << test::textOf(outcome) << diagnostics.str();
         EXPECT_EQ(session.state(), c.made ? SessionState::Compiled : SessionState::Idle);
         EXPECT_EQ(pathExists(home.file("S20.txt.previous")), c.asideBlocked);
         EXPECT_EQ(test::readFile(home.file("S20.txt")) == "earlier\r\n", !c.made);

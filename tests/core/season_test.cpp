@@ -153,7 +153,7 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name + std::string(mark.empty() ? "" : ", with a byte order mark"));
             const Loaded r = loadText(mark + c.text, c.type, c.league, kNames, c.year);
-            EXPECT_TRUE(r.outcome.done()) << r.outcome.message;
+            EXPECT_TRUE(r.outcome.done()) << test::textOf(r.outcome);
             EXPECT_EQ(summary(r.rows), c.rows);
             EXPECT_EQ(r.ini, kNames); // no team was missing
         }
@@ -194,8 +194,8 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
         const Loaded r = loadText(c.text, c.type, LO::AlNl, kNames);
         EXPECT_FALSE(r.outcome.done());
         EXPECT_EQ(r.outcome.line, c.line);
-        EXPECT_NE(r.outcome.message.find(c.line ? "line " + std::to_string(c.line) + ": " : ""), std::string::npos);
-        EXPECT_NE(r.outcome.message.find(c.cause), std::string::npos) << r.outcome.message;
+        EXPECT_NE(r.outcome.detail.find(c.line ? "line " + std::to_string(c.line) + ": " : ""), std::string::npos);
+        EXPECT_NE(r.outcome.detail.find(c.cause), std::string::npos) << test::textOf(r.outcome);
         EXPECT_EQ(r.state, SessionState::LoadFailed);
         EXPECT_EQ(r.written.kind, Outcome::Kind::Refused);
         EXPECT_EQ(r.sch, "");

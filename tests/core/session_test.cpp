@@ -135,7 +135,7 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
         const Outcome written = session.writeSchedule("x");
         test::setReadOnly(seasons.path(), false);
         EXPECT_EQ(written.done(), !*c.problem);
-        EXPECT_NE(written.message.find(c.problem), std::string::npos) << written.message;
+        EXPECT_NE(test::textOf(written).find(c.problem), std::string::npos) << test::textOf(written);
         EXPECT_EQ(pathExists(seasons.file("x.sch")) ? decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size() : 0,
                   *c.problem ? 0u : 15u);
     }
@@ -199,7 +199,7 @@ TEST(TeamNames, AReadOnlyRotaIniServesNamedTeamsOnly)
     Session session(home.path());
     session.chooseDataType(DataType::ScheduleData);
     const Outcome outcome = session.openSeason(seasons.file("season.txt"), {});
-    EXPECT_EQ(outcome.line, 4u) << outcome.message;
+    EXPECT_EQ(outcome.line, 4u) << test::textOf(outcome);
     EXPECT_EQ(session.games().size(), 3u);
 }
 

@@ -54,4 +54,14 @@ void setReadOnly(const std::string& path, bool readOnly)
                     readOnly ? fs::perm_options::remove : fs::perm_options::add);
 }
 
+std::string textOf(const Outcome& outcome)
+{
+    std::string text = outcome.title;
+    if (!outcome.detail.empty())
+        text += (text.empty() ? "" : "\n") + outcome.detail;
+    for (const std::string& item : outcome.items)
+        text += "\n" + item;
+    return text;
+}
+
 } // namespace rota::test

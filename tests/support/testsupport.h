@@ -1,6 +1,8 @@
 // Helpers shared by the tests: temporary folders, files and sample data.
 #pragma once
 
+#include "session/outcome.h"
+
 #include <cstddef>
 #include <string>
 
@@ -56,5 +58,8 @@ std::string thrown(F&& action)
     }
     return "";
 }
+
+// Everything an outcome says, title, detail and items, one to a line.
+std::string textOf(const Outcome& outcome);
 
 } // namespace rota::test

@@ -7,6 +7,8 @@
 #include <QListView>
 #include <QtTest>
 
+namespace name = rota::form::name;
+
 namespace {
 
 // A game-log season of BOS and NYA, opened with `ini` as rota.ini.
@@ -21,8 +23,8 @@ struct Opened : WindowFixture {
         openSeason(file("season.txt"));
     }
 
-    QListView* list() const { return control<QListView>("ListBox3"); }
-    QLineEdit* nameBox() const { return control<QLineEdit>("Edit3"); }
+    QListView* list() const { return control<QListView>(name::teamTable); }
+    QLineEdit* nameBox() const { return control<QLineEdit>(name::teamName); }
     QString line(int row) const { return list()->model()->index(row, 0).data().toString(); }
 
     // Moves to line `row` of the list with the arrow keys.
@@ -39,7 +41,7 @@ struct Opened : WindowFixture {
         moveTo(row);
         nameBox()->selectAll();
         QTest::keyClicks(nameBox(), name);
-        click("Button4");
+        click(name::setTeamName);
     }
 };
 
@@ -60,13 +62,13 @@ void TeamPanelTest::keyboardChoiceAndSetEditTheEntryShown()
     QCOMPARE(w.line(0), QStringLiteral("[Schedule Data]"));
 
     w.moveTo(2);
-    QCOMPARE(w.control<QLabel>("Label9")->text(), QStringLiteral("NYA AL="));
+    QCOMPARE(w.control<QLabel>(name::teamKey)->text(), QStringLiteral("NYA AL="));
     w.setName(1, QStringLiteral("Sox"));
     QCOMPARE(w.line(1), QStringLiteral("BOS AL=Sox"));
     QCOMPARE(w.line(2), QStringLiteral("NYA AL="));
     // A header line is no entry: the label and box keep the last one.
     w.moveTo(0);
-    QCOMPARE(w.control<QLabel>("Label9")->text(), QStringLiteral("BOS AL="));
+    QCOMPARE(w.control<QLabel>(name::teamKey)->text(), QStringLiteral("BOS AL="));
 }
 
 void TeamPanelTest::okSavesByKeyIntoTheFileAsItIsNow()
@@ -76,11 +78,11 @@ void TeamPanelTest::okSavesByKeyIntoTheFileAsItIsNow()
     w.setName(2, QStringLiteral("Yanks"));
     // Another program adds an entry while the panel is open.
     w.writeFile("rota.ini", w.readFile("rota.ini") + "DET AL=Tigers\r\n");
-    w.click("Button5");
+    w.click(name::saveTeamTable);
 
     QCOMPARE(w.readFile("rota.ini"), std::string("[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=Yanks\r\nDET AL=Tigers\r\n"));
     QCOMPARE(w.rows(), (QStringList{"04/03/05|05Sox|05Yanks|", "04/04/05|05Yanks|05Sox|"}));
-    QVERIFY(w.enabled("Button2"));
+    QVERIFY(w.enabled(name::writeSchedule));
 }
 
 void TeamPanelTest::storedNamesAreNeverCutShort()
@@ -89,8 +91,8 @@ void TeamPanelTest::storedNamesAreNeverCutShort()
     Opened w(ini);
     w.moveTo(1);
     QCOMPARE(w.nameBox()->text(), QStringLiteral("Boston=1"));
-    w.click("Button4"); // "Set" without typing
-    w.click("Button5");
+    w.click(name::setTeamName); // "Set" without typing
+    w.click(name::saveTeamTable);
     QCOMPARE(w.readFile("rota.ini"), ini);
 }
 
@@ -98,11 +100,12 @@ void TeamPanelTest::closedPanelTakesNoFocusAndCancelKeepsTheFile()
 {
     Opened w("");
     w.setName(1, QStringLiteral("Sox"));
-    w.click("Button6");
+    w.click(name::cancelTeamTable);
     QCOMPARE(w.readFile("rota.ini"), std::string("[Schedule Data]\r\nBOS AL=\r\nNYA AL=\r\n"));
     // Hidden, so that Tab does not stop on them while they are out of sight.
-    for (const char* name : {"ListBox3", "Edit3", "Button4", "Button5", "Button6"})
-        QVERIFY2(!w.control<QWidget>(name)->isVisible(), name);
+    for (const char* panelControl :
+         {name::teamTable, name::teamName, name::setTeamName, name::saveTeamTable, name::cancelTeamTable})
+        QVERIFY2(!w.control<QWidget>(panelControl)->isVisible(), panelControl);
 }
 
 QTEST_MAIN(TeamPanelTest)

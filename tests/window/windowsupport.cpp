@@ -1,9 +1,11 @@
 #include "tests/window/windowsupport.h"
 
-#include "app/widgets.h"
+#include "app/qt/widgets.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+
+namespace name = rota::form::name;
 
 WindowFixture::WindowFixture()
     : session(std::make_unique<rota::Session>(home.path())),
@@ -15,13 +17,13 @@ WindowFixture::~WindowFixture() = default;
 
 void WindowFixture::chooseDataType(int index)
 {
-    control<RadioGroup>("RadioGroup2")->clickItem(index);
+    control<RadioGroup>(name::dataType)->clickItem(index);
 }
 
 void WindowFixture::openSeason(const std::string& path)
 {
-    prompts.files.push_back(QString::fromLocal8Bit(path.c_str()));
-    click("Button1");
+    prompts.files.push_back(path);
+    click(name::openSeason);
 }
 
 void WindowFixture::click(const char* buttonName)
@@ -32,7 +34,7 @@ void WindowFixture::click(const char* buttonName)
 QStringList WindowFixture::rows() const
 {
     QStringList texts;
-    const QAbstractItemModel* model = control<QAbstractItemView>("ListView1")->model();
+    const QAbstractItemModel* model = control<QAbstractItemView>(name::seasonList)->model();
     for (int r = 0; r < model->rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < 4; ++c)

@@ -2,8 +2,10 @@
 // session whose program folder is a fresh temporary folder.
 #pragma once
 
-#include "app/mainwindow.h"
-#include "app/prompts.h"
+#include "app/form/form.h"
+#include "app/form/prompts.h"
+#include "app/qt/mainwindow.h"
+#include "app/qt/prompts.h"
 #include "session/session.h"
 #include "tests/support/testsupport.h"
 
@@ -14,24 +16,34 @@
 #include <memory>
 #include <sstream>
 
-// Records every message and error, and answers the open dialog from a queue
+// Records every message, error and question, answers questions from a
+// queue (an empty queue says No), and answers the open dialog from a queue
 // (an empty queue is a cancel).
-class TestPrompts : public Prompts {
+class TestPrompts : public rota::form::Prompts {
 public:
-    void message(QWidget*, const QString& text) override { messages.append(text); }
-    void error(QWidget* parent, const QString& text) override { message(parent, text); }
-    QString openFileName(QWidget*, const QString&, const QStringList& filters) override
+    void message(const std::string& text) override { messages.append(QString::fromLatin1(text.c_str())); }
+    void error(const std::string& text) override { message(text); }
+    bool ask(const std::string& question) override
     {
-        offeredFilters = filters;
+        message(question);
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return yes;
+    }
+    std::optional<std::string> openFileName(const std::string&, const std::vector<rota::FileKind>& kinds) override
+    {
+        offeredFilters = fileDialogFilters(kinds);
         if (files.empty())
-            return {};
-        QString next = files.front();
+            return std::nullopt;
+        std::string next = files.front();
         files.pop_front();
         return next;
     }
 
-    QStringList messages, offeredFilters; // messages and errors alike
-    std::deque<QString> files;
+    QStringList messages, offeredFilters; // messages, errors and questions alike
+    std::deque<std::string> files;
+    std::deque<bool> answers;
 };
 
 class WindowFixture {

@@ -17,6 +17,8 @@
 
 namespace fs = std::filesystem;
 
+namespace name = rota::form::name;
+
 namespace {
 
 const char* const kGoodSeason =
@@ -29,9 +31,9 @@ const char* const kNamedTeams = "[Schedule Data]\r\nBOS AL=Sox\r\nPHA AL=As\r\nN
 QString usable(const WindowFixture& w)
 {
     QString text;
-    for (const char* name : {"Button3", "Button1", "Button2", "Edit1"})
-        text += w.enabled(name) ? QLatin1Char('1') : QLatin1Char('0');
-    return text + (w.control<QLabel>("Label11")->isHidden() ? QStringLiteral(" -") : QStringLiteral(" hint"));
+    for (const char* control : {name::compileData, name::openSeason, name::writeSchedule, name::scheduleName})
+        text += w.enabled(control) ? QLatin1Char('1') : QLatin1Char('0');
+    return text + (w.control<QLabel>(name::leagueHint)->isHidden() ? QStringLiteral(" -") : QStringLiteral(" hint"));
 }
 
 } // namespace
@@ -66,7 +68,7 @@ void WorkflowTest::controlsFollowTheWork()
         {"choose Schedule Data again", [&] { w.chooseDataType(2); }, "0100 hint"},
         {"open it again", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
         {"open a file that fails", [&] { w.openSeason(w.file("bad.txt")); }, "0100 hint"},
-        {"cancel the next dialog", [&] { w.click("Button1"); }, "0100 hint"},
+        {"cancel the next dialog", [&] { w.click(name::openSeason); }, "0100 hint"},
         {"open a good season", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
         {"choose Game Data", [&] { w.chooseDataType(0); }, "1000 -"},
     };
@@ -93,12 +95,12 @@ void WorkflowTest::dialogOffersTheFilesOfEachMode()
     };
 
     // "Select Year" opens a season in any mode.
-    QTest::mouseClick(w.control<QLabel>("Label5"), Qt::LeftButton);
+    QTest::mouseClick(w.control<QLabel>(name::selectYear), Qt::LeftButton);
     QCOMPARE(w.prompts.offeredFilters.size(), 2);
     QCOMPARE(listed(w.prompts.offeredFilters[0]), QStringLiteral("2020.Txt GL1915.TXT gl1915.txt"));
 
     w.chooseDataType(2);
-    w.click("Button1");
+    w.click(name::openSeason);
     QCOMPARE(listed(w.prompts.offeredFilters[0]),
              QStringLiteral("2020.Txt 2024schedule.csv GL1915.TXT gl1915.txt"));
     QCOMPARE(listed(w.prompts.offeredFilters[1]).split(QLatin1Char(' ')).size(), 5);
@@ -112,12 +114,12 @@ void WorkflowTest::seasonIsWrittenBesideItsFile()
     fs::copy_file(rota::test::dataFile("expected/rota.ini"), w.file("rota.ini"));
     w.chooseDataType(2);
     w.openSeason(w.file("seasons/1915SKED.TXT"));
-    w.control<QLineEdit>("Edit1")->setText(QStringLiteral("sked15"));
-    w.click("Button2");
+    w.control<QLineEdit>(name::scheduleName)->setText(QStringLiteral("sked15"));
+    w.click(name::writeSchedule);
 
     QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join(QLatin1Char('\n'))));
     QVERIFY(w.readFile("seasons/sked15.sch") == rota::test::readFile(rota::test::dataFile("expected/1915SKED-ALNL.sch")));
-    QVERIFY(w.enabled("Button2"));
+    QVERIFY(w.enabled(name::writeSchedule));
 }
 
 void WorkflowTest::gameDataIsCompiledThenOpened()
@@ -129,11 +131,11 @@ void WorkflowTest::gameDataIsCompiledThenOpened()
     fs::copy_file(rota::test::bgamePath(), w.file("bgame"));
     w.writeFile("season.txt", "an earlier season\r\n");
 
-    w.control<QSpinBox>("CSpinEdit1")->setValue(2020);
-    w.control<QLineEdit>("Edit2")->setText(QStringLiteral("season"));
-    w.click("Button3");
+    w.control<QSpinBox>(name::year)->setValue(2020);
+    w.control<QLineEdit>(name::dataFileName)->setText(QStringLiteral("season"));
+    w.click(name::compileData);
     QVERIFY2(w.prompts.messages.isEmpty(), qPrintable(w.prompts.messages.join(QLatin1Char('\n'))));
-    QVERIFY(w.enabled("Button1") && !w.enabled("Button3"));
+    QVERIFY(w.enabled(name::openSeason) && !w.enabled(name::compileData));
 
     w.openSeason(w.file("season.txt"));
     QCOMPARE(w.rows().size(), 59); // every game of both teams' event files

@@ -3,7 +3,7 @@
 // rotaschedule-SIZE.png for the desktop's icon theme (16 to 256 pixels) and
 // rotaschedule.ico (the same sizes, as PNG images) for the Windows resource.
 
-#include "app/appicon.h"
+#include "app/qt/appicon.h"
 
 #include <QBuffer>
 #include <QDir>

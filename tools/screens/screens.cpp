@@ -3,10 +3,11 @@
 // main.png (the window at start), season.png (a schedule file loaded in
 // Schedule Data mode, the team panel open) and about.png.
 
-#include "app/aboutwindow.h"
-#include "app/mainwindow.h"
-#include "app/prompts.h"
-#include "app/widgets.h"
+#include "app/form/form.h"
+#include "app/form/prompts.h"
+#include "app/qt/aboutwindow.h"
+#include "app/qt/mainwindow.h"
+#include "app/qt/widgets.h"
 #include "session/session.h"
 #include "platform/fileio.h"
 
@@ -22,15 +23,23 @@
 namespace {
 
 // Answers the open dialog with one file; messages go to standard error.
-class ScriptedPrompts : public Prompts {
+class ScriptedPrompts : public rota::form::Prompts {
 public:
-    explicit ScriptedPrompts(QString file) : file_(std::move(file)) {}
-    void message(QWidget*, const QString& text) override { std::cerr << text.toStdString() << "\n"; }
-    void error(QWidget*, const QString& text) override { std::cerr << text.toStdString() << "\n"; }
-    QString openFileName(QWidget*, const QString&, const QStringList&) override { return file_; }
+    explicit ScriptedPrompts(std::string file) : file_(std::move(file)) {}
+    void message(const std::string& text) override { std::cerr << text << "\n"; }
+    void error(const std::string& text) override { std::cerr << text << "\n"; }
+    bool ask(const std::string& text) override
+    {
+        std::cerr << text << "\n";
+        return false;
+    }
+    std::optional<std::string> openFileName(const std::string&, const std::vector<rota::FileKind>&) override
+    {
+        return file_;
+    }
 
 private:
-    QString file_;
+    std::string file_;
 };
 
 bool save(QWidget* window, const QString& path)
@@ -64,7 +73,7 @@ int main(int argc, char** argv)
     if (argc <= 2)
         rota::writeFileAtomically(schedule.toStdString(), kSample);
 
-    ScriptedPrompts prompts(schedule);
+    ScriptedPrompts prompts(schedule.toStdString());
     rota::Session session(home.path().toStdString());
     MainWindow form(session, prompts);
     AboutWindow about(&form);
@@ -73,14 +82,14 @@ int main(int argc, char** argv)
     form.show();
     bool ok = save(&form, out + QStringLiteral("/main.png"));
 
-    form.findChild<RadioGroup*>(QStringLiteral("RadioGroup2"))->clickItem(2);
-    form.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    form.findChild<RadioGroup*>(QString::fromLatin1(rota::form::name::dataType))->clickItem(2);
+    form.findChild<QPushButton*>(QString::fromLatin1(rota::form::name::openSeason))->click();
     ok = save(&form, out + QStringLiteral("/season.png")) && ok;
 
     QTimer::singleShot(200, [&] {
         ok = save(&about, out + QStringLiteral("/about.png")) && ok;
         about.accept();
     });
-    form.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+    form.findChild<QToolButton*>(QString::fromLatin1(rota::form::name::about))->click();
     return ok ? 0 : 1;
 }

@@ -15,9 +15,6 @@ public:
     // Places the window centred over `window`.
     void centreOver(const QWidget* window);
 
-    // The credits, one string per line.
-    static QStringList creditLines();
-
 public slots:
     // Any click on the window closes it.
     void onClick();

@@ -1,15 +1,19 @@
 // Start-up: the application with its title, the main window and the hidden
 // About window, then the message loop.
 
-#include "app/aboutwindow.h"
-#include "app/mainwindow.h"
-#include "app/prompts.h"
+#include "app/qt/aboutwindow.h"
+#include "app/qt/mainwindow.h"
+#include "app/qt/prompts.h"
+#include "app/form/form.h"
+#include "app/form/prompts.h"
+#include "platform/environment.h"
 #include "session/session.h"
 #include "version.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
+
+#include <filesystem>
 
 #include <exception>
 
@@ -19,22 +23,22 @@ namespace {
 // the window stays open.
 class RotaApplication : public QApplication {
 public:
-    RotaApplication(int& argc, char** argv, Prompts& prompts) : QApplication(argc, argv), prompts_(prompts) {}
+    RotaApplication(int& argc, char** argv, rota::form::Prompts& prompts) : QApplication(argc, argv), prompts_(prompts) {}
 
     bool notify(QObject* receiver, QEvent* event) override
     {
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            prompts_.error(activeWindow(), QString::fromLocal8Bit(e.what()));
+            prompts_.error(rota::form::errorBoxText(e.what()));
         } catch (...) {
-            prompts_.error(activeWindow(), QStringLiteral("Unexpected error"));
+            prompts_.error(rota::form::errorBoxText("Unexpected error"));
         }
         return false;
     }
 
 private:
-    Prompts& prompts_;
+    rota::form::Prompts& prompts_;
 };
 
 } // namespace
@@ -43,12 +47,15 @@ int main(int argc, char** argv)
 {
     QtPrompts prompts;
     RotaApplication app(argc, argv, prompts);
-    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QApplication::setApplicationName(QString::fromLatin1(rota::form::kApplicationTitle));
     QApplication::setApplicationVersion(QStringLiteral(ROTA_VERSION));
 
-    // The program folder is the folder the program was started in: it holds
-    // "rota.ini", the batch file and the compiled data files.
-    rota::Session session(QDir::currentPath().toLocal8Bit().toStdString());
+    // The program folder holds "rota.ini", the batch file and the compiled
+    // data files; rotasch uses the same one. It is made on first use.
+    const std::string programFolder = rota::defaultProgramFolder();
+    std::error_code ignored; // a folder that cannot be made is reported by the first command that needs it
+    std::filesystem::create_directories(std::filesystem::path(programFolder) / "data", ignored);
+    rota::Session session(programFolder);
     MainWindow form(session, prompts);
     AboutWindow about(&form);
     form.setAbout(&about);

@@ -1,4 +1,4 @@
-#include "app/appicon.h"
+#include "app/qt/appicon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "app/linesmodel.h"
+#include "app/qt/linesmodel.h"
 
-#include "app/seasonmodel.h"
+#include "app/qt/latin1.h"
 
 void LinesModel::reload()
 {

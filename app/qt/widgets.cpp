@@ -1,4 +1,4 @@
-#include "app/widgets.h"
+#include "app/qt/widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,14 +1,7 @@
-#include "app/seasonmodel.h"
+#include "app/qt/seasonmodel.h"
 
-QString fromLatin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string toLatin1(const QString& text)
-{
-    return text.toLatin1().toStdString();
-}
+#include "app/form/form.h"
+#include "app/qt/latin1.h"
 
 void SeasonModel::reload()
 {
@@ -23,7 +16,7 @@ int SeasonModel::rowCount(const QModelIndex& parent) const
 
 int SeasonModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 4;
+    return parent.isValid() ? 0 : static_cast<int>(rota::form::seasonListColumns().size());
 }
 
 QVariant SeasonModel::data(const QModelIndex& index, int role) const
@@ -47,10 +40,11 @@ QVariant SeasonModel::data(const QModelIndex& index, int role) const
 
 QVariant SeasonModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char* const captions[] = {"Date", "Vis", "Home", "DH"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3)
+    const auto columns = rota::form::seasonListColumns();
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= static_cast<int>(columns.size()))
         return {};
-    return QString::fromLatin1(captions[section]);
+    return fromLatin1(columns[static_cast<std::size_t>(section)].caption);
 }
 
 Qt::ItemFlags SeasonModel::flags(const QModelIndex& index) const

@@ -30,7 +30,3 @@ private:
     rota::Session& session_;
 };
 
-// A Latin-1 byte string as a QString, and back (characters beyond Latin-1
-// become "?").
-QString fromLatin1(const std::string& text);
-std::string toLatin1(const QString& text);
