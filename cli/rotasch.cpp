@@ -5,6 +5,7 @@
 #include "platform/environment.h"
 #include "platform/fileio.h"
 #include "schedule/schreader.h"
+#include "season/crowdeddates.h"
 #include "season/filekind.h"
 #include "session/session.h"
 #include "version.h"
@@ -33,6 +34,7 @@ struct ConvertOptions {
     std::string out;
     int year = 0;
     bool allowMissing = false;
+    bool fit = false;
     bool quiet = false;
 };
 
@@ -263,12 +265,36 @@ private:
                    session.teamSection() + "] of " + session.configFile() + ": " + keys +
                    ". Name them there (or in the window's panel), or give --allow-missing";
         }
+        FitReport fit;
+        if (options_.fit) {
+            fit = session.fitCrowdedDates();
+            if (!fit.fits())
+                return crowdedMessage(fit.stuck) + ", and none of the games of " +
+                       (fit.stuck.size() == 1 ? "that date" : "those dates") +
+                       " can move to a nearby day that has room and on which neither of its teams plays";
+        } else if (const auto crowded = crowdedDates(session.games().rows()); !crowded.empty()) {
+            return crowdedMessage(crowded) + ": --fit moves the extra games to nearby days";
+        }
         outcome = session.writeScheduleTo(output);
         if (!outcome.done())
             return oneLine(outcome);
-        if (!options_.quiet)
+        if (!options_.quiet) {
+            for (const MovedGame& move : fit.moves)
+                console_.out << file << ": moved " << move.visitor << " at " << move.home << " from " << move.from
+                             << " to " << move.to << "\n";
             console_.out << file << " -> " << output << " (" << session.games().size() << " games)\n";
+        }
         return {};
+    }
+
+    // "07/08/00 (16 games) has more games than the 15 ...".
+    static std::string crowdedMessage(const std::vector<CrowdedDate>& crowded)
+    {
+        std::string dates;
+        for (const CrowdedDate& date : crowded)
+            dates += (dates.empty() ? "" : ", ") + date.date + " (" + std::to_string(date.games) + " games)";
+        return dates + (crowded.size() == 1 ? " has" : " have") + " more games than the " +
+               std::to_string(kGamesPerDate) + " a .sch day holds";
     }
 
     const ConvertOptions& options_;
@@ -418,6 +444,9 @@ void addConvertOptions(CLI::App& command, ConvertOptions& options, bool withType
                        "the rota.ini whose team names are used (default: rota.ini in the program folder, " +
                            defaultProgramFolder() + ")");
     command.add_flag("--allow-missing", options.allowMissing, "write seasons whose teams have no name yet");
+    command.add_flag("--fit", options.fit,
+                     "move games off dates with more than 15 (a .sch day's room) to the nearest days on which "
+                     "neither team plays, and list them");
     command.add_flag("--quiet", options.quiet, "print only errors");
 }
 

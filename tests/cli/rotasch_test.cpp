@@ -1,6 +1,7 @@
 // rotasch as a user runs it: the bytes it writes for the real sample seasons,
 // its exit statuses, and runs over several files of which some are bad.
 #include "cli/rotasch.h"
+#include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 
 #include "tests/support/testsupport.h"
@@ -164,7 +165,7 @@ TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
         w.copy(sampleFile(name), std::string("events/") + name);
     writeFile(w.dir.file("events/1999NYA.EVA"), "another season");
 
-    const Result run = rotasch({"compile", "--quiet", "--year", "2020", "--convert", "--config", w.config, "--bgame",
+    const Result run = rotasch({"compile", "--quiet", "--year", "2020", "--convert", "--fit", "--config", w.config, "--bgame",
                                 rota::test::bgamePath(), "--out", w.dir.file("2020.txt"), w.dir.file("events")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readFile(w.dir.file("2020.txt")), readFile(dataFile("gamedata2020.txt")));
@@ -175,4 +176,62 @@ TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
     // No event files of that year.
     EXPECT_EQ(rotasch({"compile", "--year", "1950", "--bgame", rota::test::bgamePath(), w.dir.file("events")}).status,
               1);
+}
+
+// Dates with more games than a .sch day holds: refused, naming them, unless
+// --fit moves the extra games; refused even then when none of them can move.
+TEST(Rotasch, FitMovesGamesOffCrowdedDatesOrNamesThem)
+{
+    Workspace w;
+    const auto line = [](const std::string& date, const std::string& vis, const std::string& home) {
+        return "\"" + date + "\",\"0\",\"Sat\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+    };
+    const auto code = [](int n) { return std::string("T") + char('0' + n / 10) + char('0' + n % 10); };
+    // A season like 2000's around 07/08: the two New York clubs play at both
+    // parks that day, home and visitor swapped, so the games do not fold.
+    std::string names = "[Schedule Data]\r\nNYA AL=Yanks\r\nNYN AL=Mets\r\n", ny;
+    for (int n = 1; n <= 30; ++n)
+        names += code(n) + " AL=" + code(n) + "\r\n";
+    for (int n = 1; n <= 30; n += 2)
+        ny += line("20000707", code(n), code(n + 1));
+    ny += line("20000708", "NYA", "NYN");
+    for (int n = 1; n <= 28; n += 2)
+        ny += line("20000708", code(n), code(n + 1));
+    ny += line("20000708", "NYN", "NYA");
+    for (int n = 1; n <= 28; n += 2)
+        ny += line("20000709", code(n), code(n + 1));
+    // 1884's 05/30 had 19 games; here eight clubs play each day, so none can move.
+    std::string crowded;
+    for (const auto& [date, games] : {std::pair{"18840529", 12}, {"18840530", 19}, {"18840531", 12}})
+        for (int i = 0; i < games; ++i)
+            crowded += line(date, code(1 + i % 8), code(1 + (i + 1 + i / 8) % 8));
+    writeFile(w.dir.file("names.ini"), names);
+    writeFile(w.dir.file("GL2000.TXT"), ny);
+    writeFile(w.dir.file("GL1884.TXT"), crowded);
+    const std::string config = w.dir.file("names.ini");
+
+    Result run = rotasch({"convert", "--type", "schedule", "--config", config, w.dir.file("GL2000.TXT")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("GL2000.TXT: 07/08/00 (16 games) has more games than the 15 a .sch day holds: --fit moves "
+                           "the extra games to nearby days"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(w.dir.file("GL2000.sch")));
+
+    run = rotasch({"convert", "--fit", "--type", "schedule", "--config", config, w.dir.file("GL2000.TXT")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("GL2000.TXT: moved 00Mets at 00Yanks from 07/08/00 to 07/09/00\n"), std::string::npos)
+        << run.out;
+    const auto games = rota::decodeScheduleFile(readFile(w.dir.file("GL2000.sch")));
+    ASSERT_EQ(games.size(), 45u);
+    EXPECT_EQ(games.back(), (rota::ScheduleGame{"07/09/00", "00Mets", "00Yanks", false}));
+    EXPECT_EQ(std::count_if(games.begin(), games.end(), [](const auto& g) { return g.date == "07/08/00"; }), 15);
+
+    run = rotasch({"convert", "--fit", "--type", "schedule", "--config", config, w.dir.file("GL1884.TXT")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("GL1884.TXT: 05/30/84 (19 games) has more games than the 15 a .sch day holds, and none of "
+                           "the games of that date can move"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(w.dir.file("GL1884.sch")));
 }

@@ -140,6 +140,24 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
                   *c.problem ? 0u : 15u);
     }
     EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
+
+    // Fitting: nothing before a load; a one-day season has no day to move
+    // to; with a day of room after it, the last game goes there and the
+    // season can be written. (Unnamed teams all show "05": named ones here.)
+    test::TempDir home, seasons;
+    EXPECT_EQ(Session(home.path()).fitCrowdedDates().moves.size(), 0u);
+    std::string names = "[Schedule Data]\n";
+    for (char c = 'A'; c <= 'Q'; ++c)
+        names += std::string("V") + c + c + " AL=V" + c + "\nH" + c + c + " AL=H" + c + "\n";
+    test::writeFile(home.file("rota.ini"), names);
+    Session session = opened(home, seasons, sixteen);
+    EXPECT_EQ(session.fitCrowdedDates().stuck, (std::vector<CrowdedDate>{{"04/03/05", 16}}));
+    session = opened(home, seasons, sixteen + sched("20050404", "VQQ", "HQQ"));
+    const FitReport fit = session.fitCrowdedDates();
+    EXPECT_EQ(fit.moves, (std::vector<MovedGame>{{"05VP", "05HP", "04/03/05", "04/04/05", 16}}));
+    EXPECT_EQ(session.state(), SessionState::Loaded);
+    EXPECT_TRUE(session.writeSchedule("fitted").done());
+    EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("fitted.sch"))).size(), 17u);
     EXPECT_THROW(buildScheduleFile(std::vector<GameRow>(16, {"05/30/84", "a", "b", ""})), std::length_error);
 }
 
