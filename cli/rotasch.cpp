@@ -4,6 +4,7 @@
 #include "common/vocabulary.h"
 #include "platform/environment.h"
 #include "platform/fileio.h"
+#include "platform/filelock.h"
 #include "schedule/schreader.h"
 #include "season/crowdeddates.h"
 #include "season/filekind.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -302,30 +304,65 @@ private:
 };
 
 // A folder of our own under the system's temporary folder, removed with
-// everything in it when the object goes.
+// everything in it when the object goes. While it exists its maker holds a
+// lock on it, taken before the folder is made, so that the folders of
+// compiles that were killed can be told from those of compiles under way.
 class StagingFolder {
 public:
     StagingFolder()
     {
+        removeAbandoned();
         std::random_device random;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = fs::temp_directory_path() / ("rotasch-" + std::to_string(random()));
-            if (fs::create_directory(path_))
+            path_ = fs::temp_directory_path() / (std::string(kPrefix) + std::to_string(random()));
+            lock_ = FileLock::tryExclusive(path_.string());
+            if (lock_ && fs::create_directory(path_))
                 return;
+            lock_.reset();
         }
         throw FileError("Cannot make a staging folder in " + fs::temp_directory_path().string());
     }
-    ~StagingFolder()
-    {
-        std::error_code error;
-        fs::remove_all(path_, error);
-    }
+    ~StagingFolder() { remove(path_, std::move(lock_)); }
     StagingFolder(const StagingFolder&) = delete;
     StagingFolder& operator=(const StagingFolder&) = delete;
     const fs::path& path() const { return path_; }
 
 private:
+    static constexpr const char* kPrefix = "rotasch-";
+
+    // Removes the folder at `path` and its lock file; `lock` is held until
+    // the folder is gone.
+    static void remove(const fs::path& path, std::unique_ptr<FileLock> lock)
+    {
+        std::error_code error;
+        fs::remove_all(path, error);
+        lock.reset();
+        fs::remove(FileLock::lockFilePath(path.string()), error);
+    }
+
+    // Removes the staging folders (and lock files) of compiles that were
+    // killed: those whose lock can be taken.
+    static void removeAbandoned()
+    {
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), error)) {
+            std::string name = entry.path().filename().string();
+            if (name.ends_with(".lock"))
+                name.resize(name.size() - 5);
+            if (!name.starts_with(kPrefix) || !allDigits(std::string_view(name).substr(std::strlen(kPrefix))))
+                continue;
+            const fs::path folder = entry.path().parent_path() / name;
+            try {
+                if (auto lock = FileLock::tryExclusive(folder.string()))
+                    remove(folder, std::move(lock));
+            } catch (const FileError&) {
+                // Another user's, say: not ours to remove.
+            }
+        }
+    }
+
     fs::path path_;
+    std::unique_ptr<FileLock> lock_;
 };
 
 // True for the files of season `year` that the batch file uses: event files

@@ -1,6 +1,7 @@
 // rotasch as a user runs it: the bytes it writes for the real sample seasons,
 // its exit statuses, and runs over several files of which some are bad.
 #include "cli/rotasch.h"
+#include "platform/filelock.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -165,14 +167,33 @@ TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
         w.copy(sampleFile(name), std::string("events/") + name);
     writeFile(w.dir.file("events/1999NYA.EVA"), "another season");
 
+    // The staging folders of compiles that were killed go; a live one stays.
+    // (In a temporary folder of the test's own, named by TMPDIR for the run.)
+    const std::string temp = w.dir.file("tmp");
+    fs::create_directory(temp);
+    const char* oldTemp = std::getenv("TMPDIR");
+    const std::string restore = oldTemp ? oldTemp : "";
+    ::setenv("TMPDIR", temp.c_str(), 1);
+    fs::create_directories(temp + "/rotasch-1234/data");
+    writeFile(temp + "/rotasch-1234/data/2020NYA.EVA", "left");
+    writeFile(temp + "/rotasch-1235.lock", "");
+    fs::create_directories(temp + "/rotasch-1236");
+    const auto live = rota::FileLock::tryExclusive(temp + "/rotasch-1236");
+    ASSERT_TRUE(live);
     const Result run = rotasch({"compile", "--quiet", "--year", "2020", "--convert", "--fit", "--config", w.config, "--bgame",
                                 rota::test::bgamePath(), "--out", w.dir.file("2020.txt"), w.dir.file("events")});
+    oldTemp ? ::setenv("TMPDIR", restore.c_str(), 1) : ::unsetenv("TMPDIR");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readFile(w.dir.file("2020.txt")), readFile(dataFile("gamedata2020.txt")));
     EXPECT_EQ(readFile(w.dir.file("2020.sch")), readFile(dataFile("expected/gamedata2020.sch")));
     for (const char* name : names)
         EXPECT_EQ(readFile(w.dir.file(std::string("events/") + name)), readFile(sampleFile(name))) << name;
     EXPECT_EQ(std::distance(fs::directory_iterator(w.dir.file("events")), fs::directory_iterator()), 6);
+    for (const char* left : {"rotasch-1234", "rotasch-1234.lock", "rotasch-1235.lock"})
+        EXPECT_FALSE(fs::exists(temp + "/" + left)) << left;
+    EXPECT_TRUE(fs::exists(temp + "/rotasch-1236"));
+    fs::remove_all(temp + "/rotasch-1236");
+    fs::remove(temp + "/rotasch-1236.lock");
     // No event files of that year.
     EXPECT_EQ(rotasch({"compile", "--year", "1950", "--bgame", rota::test::bgamePath(), w.dir.file("events")}).status,
               1);
