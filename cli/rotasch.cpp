@@ -4,7 +4,9 @@
 #include "common/vocabulary.h"
 #include "platform/environment.h"
 #include "platform/fileio.h"
+#include "platform/filelock.h"
 #include "schedule/schreader.h"
+#include "season/crowdeddates.h"
 #include "season/filekind.h"
 #include "session/session.h"
 #include "version.h"
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -33,6 +36,7 @@ struct ConvertOptions {
     std::string out;
     int year = 0;
     bool allowMissing = false;
+    bool fit = false;
     bool quiet = false;
 };
 
@@ -56,6 +60,23 @@ std::string oneLine(const Outcome& outcome)
     for (std::size_t i = 0; i < outcome.items.size(); ++i)
         text += (i == 0 ? (text.empty() ? "" : ": ") : "; ") + outcome.items[i];
     return text;
+}
+
+// Why `path` cannot be read as a season file ("no such file", "is a
+// folder", "is not a regular file"), or "" when it is a regular file.
+std::string notAFileProblem(const std::string& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found)
+        return "no such file";
+    if (error)
+        return "cannot look at it: " + error.message();
+    if (fs::is_directory(status))
+        return "is a folder, not a file";
+    if (!fs::is_regular_file(status))
+        return "is not a regular file";
+    return {};
 }
 
 // The first bytes of a file, enough to tell its kind.
@@ -219,12 +240,12 @@ private:
     std::string convertOne(Session& session, const std::string& file, const std::string& output, LeagueOption league,
                            std::optional<DataType> type)
     {
+        if (const std::string problem = notAFileProblem(file); !problem.empty())
+            return problem;
         const SeasonFileKind kind = recogniseSeasonFile(headOf(file));
         if (!type)
             type = kind.dataType;
         if (!type) {
-            if (std::error_code error; !fs::is_regular_file(file, error))
-                return "no such file";
             return "cannot tell what kind of Retrosheet file this is: " + kind.reason +
                    ". Say it with --type schedule, gamelogs or gamedata";
         }
@@ -246,12 +267,36 @@ private:
                    session.teamSection() + "] of " + session.configFile() + ": " + keys +
                    ". Name them there (or in the window's panel), or give --allow-missing";
         }
+        FitReport fit;
+        if (options_.fit) {
+            fit = session.fitCrowdedDates();
+            if (!fit.fits())
+                return crowdedMessage(fit.stuck) + ", and none of the games of " +
+                       (fit.stuck.size() == 1 ? "that date" : "those dates") +
+                       " can move to a nearby day that has room and on which neither of its teams plays";
+        } else if (const auto crowded = crowdedDates(session.games().rows()); !crowded.empty()) {
+            return crowdedMessage(crowded) + ": --fit moves the extra games to nearby days";
+        }
         outcome = session.writeScheduleTo(output);
         if (!outcome.done())
             return oneLine(outcome);
-        if (!options_.quiet)
+        if (!options_.quiet) {
+            for (const MovedGame& move : fit.moves)
+                console_.out << file << ": moved " << move.visitor << " at " << move.home << " from " << move.from
+                             << " to " << move.to << "\n";
             console_.out << file << " -> " << output << " (" << session.games().size() << " games)\n";
+        }
         return {};
+    }
+
+    // "07/08/00 (16 games) has more games than the 15 ...".
+    static std::string crowdedMessage(const std::vector<CrowdedDate>& crowded)
+    {
+        std::string dates;
+        for (const CrowdedDate& date : crowded)
+            dates += (dates.empty() ? "" : ", ") + date.date + " (" + std::to_string(date.games) + " games)";
+        return dates + (crowded.size() == 1 ? " has" : " have") + " more games than the " +
+               std::to_string(kGamesPerDate) + " a .sch day holds";
     }
 
     const ConvertOptions& options_;
@@ -259,30 +304,65 @@ private:
 };
 
 // A folder of our own under the system's temporary folder, removed with
-// everything in it when the object goes.
+// everything in it when the object goes. While it exists its maker holds a
+// lock on it, taken before the folder is made, so that the folders of
+// compiles that were killed can be told from those of compiles under way.
 class StagingFolder {
 public:
     StagingFolder()
     {
+        removeAbandoned();
         std::random_device random;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = fs::temp_directory_path() / ("rotasch-" + std::to_string(random()));
-            if (fs::create_directory(path_))
+            path_ = fs::temp_directory_path() / (std::string(kPrefix) + std::to_string(random()));
+            lock_ = FileLock::tryExclusive(path_.string());
+            if (lock_ && fs::create_directory(path_))
                 return;
+            lock_.reset();
         }
         throw FileError("Cannot make a staging folder in " + fs::temp_directory_path().string());
     }
-    ~StagingFolder()
-    {
-        std::error_code error;
-        fs::remove_all(path_, error);
-    }
+    ~StagingFolder() { remove(path_, std::move(lock_)); }
     StagingFolder(const StagingFolder&) = delete;
     StagingFolder& operator=(const StagingFolder&) = delete;
     const fs::path& path() const { return path_; }
 
 private:
+    static constexpr const char* kPrefix = "rotasch-";
+
+    // Removes the folder at `path` and its lock file; `lock` is held until
+    // the folder is gone.
+    static void remove(const fs::path& path, std::unique_ptr<FileLock> lock)
+    {
+        std::error_code error;
+        fs::remove_all(path, error);
+        lock.reset();
+        fs::remove(FileLock::lockFilePath(path.string()), error);
+    }
+
+    // Removes the staging folders (and lock files) of compiles that were
+    // killed: those whose lock can be taken.
+    static void removeAbandoned()
+    {
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), error)) {
+            std::string name = entry.path().filename().string();
+            if (name.ends_with(".lock"))
+                name.resize(name.size() - 5);
+            if (!name.starts_with(kPrefix) || !allDigits(std::string_view(name).substr(std::strlen(kPrefix))))
+                continue;
+            const fs::path folder = entry.path().parent_path() / name;
+            try {
+                if (auto lock = FileLock::tryExclusive(folder.string()))
+                    remove(folder, std::move(lock));
+            } catch (const FileError&) {
+                // Another user's, say: not ours to remove.
+            }
+        }
+    }
+
     fs::path path_;
+    std::unique_ptr<FileLock> lock_;
 };
 
 // True for the files of season `year` that the batch file uses: event files
@@ -401,6 +481,9 @@ void addConvertOptions(CLI::App& command, ConvertOptions& options, bool withType
                        "the rota.ini whose team names are used (default: rota.ini in the program folder, " +
                            defaultProgramFolder() + ")");
     command.add_flag("--allow-missing", options.allowMissing, "write seasons whose teams have no name yet");
+    command.add_flag("--fit", options.fit,
+                     "move games off dates with more than 15 (a .sch day's room) to the nearest days on which "
+                     "neither team plays, and list them");
     command.add_flag("--quiet", options.quiet, "print only errors");
 }
 

@@ -11,6 +11,13 @@ std::string upperCase(std::string text)
     return text;
 }
 
+std::string hexByte(char c)
+{
+    constexpr char digits[] = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(c);
+    return {'0', 'x', digits[byte >> 4], digits[byte & 15]};
+}
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())

@@ -23,6 +23,28 @@ constexpr bool isAsciiAlnum(char c)
     return isAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// True for the C0 control bytes (below 0x20) and DEL (0x7F). The bytes 0x80
+// to 0x9F (the C1 controls of ISO 8859) are not counted: in Windows-1252,
+// which the game's texts are read in, they are letters and signs (the euro
+// sign, S with caron, quotation marks).
+constexpr bool isControlByte(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7f;
+}
+
+// The offset of the first control byte of `text` (see isControlByte), or npos.
+constexpr std::size_t firstControlByte(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (isControlByte(text[i]))
+            return i;
+    return std::string_view::npos;
+}
+
+// `c` written as 0x followed by two upper-case hex digits ("0x1B").
+std::string hexByte(char c);
+
 // `text` without the spaces and tabs at its ends.
 constexpr std::string_view trimBlanks(std::string_view text)
 {

@@ -117,6 +117,12 @@ public:
     explicit EarlierDataFile(std::string path) : path_(std::move(path)), aside_(path_ + ".previous")
     {
         std::error_code error;
+        // A run that was killed left the file before it aside: it is put
+        // back unless that run made a data file with games.
+        if (std::filesystem::exists(aside_, error)) {
+            setAside_ = true;
+            settle(holdsGames(path_));
+        }
         if (!std::filesystem::exists(path_, error))
             return;
         std::filesystem::rename(path_, aside_, error);

@@ -33,17 +33,17 @@ void TeamTable::load(const std::string& path)
 
 std::optional<TeamEntry> TeamTable::entryAt(std::size_t index) const
 {
-    if (index >= lines_.size() || sectionOfLine_[index].empty() || trimBlanks(lines_[index]).empty())
+    if (index >= lines_.size() || sectionOfLine_[index].empty())
         return std::nullopt;
+    // Keys as the INI store reads them; the value as it stands after "=".
     const std::string& line = lines_[index];
-    const auto eq = line.find('=');
-    TeamEntry entry{sectionOfLine_[index], std::string(trimBlanks(std::string_view(line).substr(0, eq))), {}};
-    if (eq != std::string::npos)
-        entry.value = line.substr(eq + 1);
+    const auto entry = iniEntry(line);
     // A key that begins with "[" could become a section header once named.
-    if (entry.key.empty() || entry.key.front() == '[')
+    if (!entry || entry->key.empty() || entry->key.front() == '[')
         return std::nullopt;
-    return entry;
+    const auto eq = line.find('=');
+    return TeamEntry{sectionOfLine_[index], std::string(entry->key),
+                     eq == std::string::npos ? std::string() : line.substr(eq + 1)};
 }
 
 std::optional<std::size_t> TeamTable::lineOf(const std::string& section, const std::string& key) const

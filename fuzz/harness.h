@@ -19,7 +19,8 @@ namespace rota::fuzz {
 void season(const std::uint8_t* data, std::size_t size);
 
 // Line splitting: a text read in pieces gives the lines of the whole text
-// (cut to a length, when asked), only line ends are dropped
+// (cut to a length, when asked), only line ends (and a byte order mark at
+// the start) are dropped
 // (a zero byte stays in its line), and saving then loading
 // gives the lines back.
 void lines(const std::uint8_t* data, std::size_t size);

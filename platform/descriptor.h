@@ -17,6 +17,13 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    // Closes the descriptor held, if any, and holds `fd`.
+    void reset(int fd)
+    {
+        if (fd_ >= 0)
+            closeDescriptor(fd_);
+        fd_ = fd;
+    }
     int release()
     {
         const int fd = fd_;

@@ -6,7 +6,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -238,63 +241,179 @@ Target checkTarget(const std::string& path)
     return t;
 }
 
-// Makes a new file beside `target` under a name no one uses; its mode is
-// 0666 less the umask. Returns -1 with errno set when the folder refuses.
-int createTemporary(const std::string& target, std::string& temp)
+// The name of a temporary file for `target`: "<target>.<pid>-<n>.tmp".
+std::string temporaryName(const std::string& target)
 {
     static std::atomic<unsigned> counter{0};
+    return target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+}
+
+// True for a name temporaryName gives: "<name>.<digits>-<digits>.tmp".
+bool isTemporaryName(std::string_view name)
+{
+    constexpr std::string_view tail = ".tmp";
+    if (!name.ends_with(tail))
+        return false;
+    name.remove_suffix(tail.size());
+    const std::size_t dot = name.rfind('.');
+    const std::size_t dash = name.rfind('-');
+    if (dot == std::string_view::npos || dash == std::string_view::npos || dash < dot + 2 || dash + 1 == name.size())
+        return false;
+    const auto digits = [](std::string_view text) {
+        return text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return digits(name.substr(dot + 1, dash - dot - 1)) && digits(name.substr(dash + 1));
+}
+
+// Takes the writer's lock on a temporary file: held from before the file has
+// a name until after its rename (or removal), it tells a live writer's file
+// from one that a killed run left.
+bool lockAsWriter(int fd)
+{
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        if (errno != EINTR)
+            return false;
+    return true;
+}
+
+// Makes a new named file beside `target` under a name no one uses, locked
+// as a writer's; its mode is 0666 less the umask. Returns -1 with errno set
+// when the folder refuses.
+int createTemporary(const std::string& target, std::string& temp)
+{
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        temp = target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+        temp = temporaryName(target);
+        Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fd.get() < 0) {
+            if (errno == EEXIST)
+                continue;
+            return -1;
+        }
+        // Between its making and the lock, another writer's clean-up may
+        // have taken the file for abandoned: then it is gone, and we start anew.
+        struct stat held {}, named {};
+        lockAsWriter(fd.get());
+        if (::fstat(fd.get(), &held) == 0 && ::lstat(temp.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
+            held.st_dev == named.st_dev)
+            return fd.release();
     }
     errno = EEXIST;
     return -1;
 }
 
+// Makes an unnamed file in `folder` (O_TMPFILE), locked as a writer's, or
+// returns -1 where the file system has no such files.
+int createUnnamed(const std::string& folder)
+{
+#ifdef O_TMPFILE
+    Descriptor fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (fd.get() >= 0 && lockAsWriter(fd.get()))
+        return fd.release();
+#else
+    (void)folder;
+#endif
+    return -1;
+}
+
+// Gives the unnamed file `fd` a temporary name beside `target`. False when
+// the system cannot (no /proc to name the file by).
+bool linkUnnamed(int fd, const std::string& target, std::string& temp)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        temp = temporaryName(target);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// Removes from `folder` the temporary files of writers that are gone. A
+// writer holds its lock on its temporary file (see lockAsWriter) for as long
+// as the file has a name, so a file whose lock can be taken was left by a
+// killed run. Where the file system has no locks, only a file untouched for
+// a day is taken for left.
+void removeAbandonedTemporaries(const std::string& folder)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const std::string path = joinPath(folder, entry->d_name);
+        Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat held {}, named {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &held) != 0 || !S_ISREG(held.st_mode))
+            continue;
+        if (!lockAsWriter(fd.get()) && (errno == EWOULDBLOCK || std::time(nullptr) - held.st_mtime < 24 * 60 * 60))
+            continue;
+        // Still the same file under that name: not renamed into place meanwhile.
+        if (::lstat(path.c_str(), &named) == 0 && named.st_ino == held.st_ino && named.st_dev == held.st_dev)
+            ::unlink(path.c_str());
+    }
+    ::closedir(dir);
+}
+
 // Writes `bytes` to a temporary file, flushes it to disk and renames it over
 // the target. Returns false, having changed nothing, when the folder refuses
 // a new file; throws FileError, leaving no temporary file, on other failures.
+// The file has no name until it is complete (O_TMPFILE, where the file
+// system has it): a run killed while writing leaves nothing behind; only a
+// kill between the file's naming and its rename leaves a temporary file,
+// which the next write into the folder removes.
 bool replaceByRename(const std::string& path, const Target& t, std::string_view bytes, const WriteFunction& write)
 {
-    std::string temp;
-    Descriptor fd(createTemporary(t.path, temp));
-    if (fd.get() < 0) {
-        if (errno == EACCES || errno == EPERM)
-            return false;
-        fail("Cannot write", path, errno);
-    }
-    auto discard = [&](int error) {
-        ::close(fd.release());
-        ::unlink(temp.c_str());
-        fail("Cannot write", path, error);
+    const std::string folder = parentFolder(t.path);
+    removeAbandonedTemporaries(folder);
+    // Writes the bytes, gives the file the old one's owner and mode, and
+    // flushes it; returns 0 or the error.
+    const auto fill = [&](int fd) -> int {
+        if (int error = writeAll(write, fd, bytes))
+            return error;
+        if (t.exists) {
+            // The owner is kept where we may give the file away (as root).
+            if (t.st.st_uid != ::geteuid() || t.st.st_gid != ::getegid())
+                (void)!::fchown(fd, t.st.st_uid, t.st.st_gid);
+            if (::fchmod(fd, t.st.st_mode & 07777) != 0)
+                return errno;
+        }
+        return ::fsync(fd) == 0 ? 0 : errno;
     };
-    if (int error = writeAll(write, fd.get(), bytes))
-        discard(error);
-    if (t.exists) {
-        // The owner is kept where we may give the file away (as root).
-        if (t.st.st_uid != ::geteuid() || t.st.st_gid != ::getegid())
-            (void)!::fchown(fd.get(), t.st.st_uid, t.st.st_gid);
-        if (::fchmod(fd.get(), t.st.st_mode & 07777) != 0)
-            discard(errno);
+    std::string temp;
+    Descriptor fd(createUnnamed(folder));
+    if (fd.get() >= 0) {
+        if (int error = fill(fd.get()))
+            fail("Cannot write", path, error); // it has no name to remove
+        if (!linkUnnamed(fd.get(), t.path, temp))
+            fd.reset(-1); // no way to name it: a named file is written instead
     }
-    if (::fsync(fd.get()) != 0)
-        discard(errno);
-    if (::close(fd.release()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        fail("Cannot write", path, error);
+    if (fd.get() < 0) {
+        fd.reset(createTemporary(t.path, temp));
+        if (fd.get() < 0) {
+            if (errno == EACCES || errno == EPERM)
+                return false;
+            fail("Cannot write", path, errno);
+        }
+        if (int error = fill(fd.get())) {
+            ::unlink(temp.c_str());
+            fail("Cannot write", path, error);
+        }
     }
     if (::rename(temp.c_str(), t.path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
         fail("Cannot write", path, error);
     }
+    // The writer's lock goes with the descriptor, once the file has its final name.
+    if (::close(fd.release()) != 0)
+        fail("Cannot write", path, errno);
     // The rename itself reaches the disk with the folder.
-    Descriptor folder(::open(parentFolder(t.path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0)
-        ::fsync(folder.get());
+    Descriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folderFd.get() >= 0)
+        ::fsync(folderFd.get());
     return true;
 }
 

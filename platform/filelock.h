@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace rota {
@@ -25,6 +26,10 @@ public:
     // opened, or the lock cannot be taken.
     FileLock(const std::string& path, Mode mode);
     ~FileLock();
+
+    // An exclusive lock on `path` if no one holds a lock on it, else
+    // nothing: it does not wait. Throws FileError as the constructor does.
+    static std::unique_ptr<FileLock> tryExclusive(const std::string& path);
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
@@ -32,6 +37,11 @@ public:
     static std::string lockFilePath(const std::string& path) { return path + ".lock"; }
 
 private:
+    FileLock() = default;
+    // Takes the lock; when `wait` is false and the lock is held, returns
+    // false holding nothing.
+    bool take(const std::string& path, Mode mode, bool wait);
+
     // The open lock file: a file descriptor, or a HANDLE on Windows.
     std::intptr_t native_ = -1;
 };

@@ -9,6 +9,19 @@ namespace rota {
 
 FileLock::FileLock(const std::string& path, Mode mode)
 {
+    take(path, mode, true);
+}
+
+std::unique_ptr<FileLock> FileLock::tryExclusive(const std::string& path)
+{
+    std::unique_ptr<FileLock> lock(new FileLock());
+    if (!lock->take(path, Exclusive, false))
+        return nullptr;
+    return lock;
+}
+
+bool FileLock::take(const std::string& path, Mode mode, bool wait)
+{
     const std::string lockPath = lockFilePath(path);
     HANDLE file = ::CreateFileA(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
@@ -19,16 +32,22 @@ FileLock::FileLock(const std::string& path, Mode mode)
     if (file == INVALID_HANDLE_VALUE)
         throw FileError("Cannot make the lock file \"" + lockPath + "\": " + describeSystemError(::GetLastError()));
     OVERLAPPED whole{};
-    if (!::LockFileEx(file, mode == Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, MAXDWORD, MAXDWORD, &whole)) {
+    const DWORD flags = (mode == Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0) | (wait ? 0 : LOCKFILE_FAIL_IMMEDIATELY);
+    if (!::LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &whole)) {
         const DWORD error = ::GetLastError();
         ::CloseHandle(file);
+        if (error == ERROR_LOCK_VIOLATION && !wait)
+            return false;
         throw FileError("Cannot lock \"" + lockPath + "\": " + describeSystemError(error));
     }
     native_ = reinterpret_cast<std::intptr_t>(file);
+    return true;
 }
 
 FileLock::~FileLock()
 {
+    if (native_ == -1)
+        return;
     OVERLAPPED whole{};
     ::UnlockFileEx(reinterpret_cast<HANDLE>(native_), 0, MAXDWORD, MAXDWORD, &whole);
     ::CloseHandle(reinterpret_cast<HANDLE>(native_));

@@ -13,37 +13,28 @@ namespace rota {
 namespace {
 
 constexpr auto npos = std::string::npos;
+// What GetPrivateProfileStringA's 2048-byte buffer holds, less its zero.
+constexpr std::size_t kLongestValue = 2047;
 
-bool isBlank(char c)
+bool isIniBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a' || c == '\r' || c == '\n';
 }
 
-// When `line` holds `key` (blanks, then the key, blanks, then "=" or the
-// end of the line), returns the offset just past its "=" (or the line's
-// size); else npos. Matching the whole key, rather than the text before the
-// line's first "=", finds again any key that writeString wrote.
-std::size_t keyEnd(std::string_view line, std::string_view key)
+// The value as GetPrivateProfileStringA hands it out: without a pair of
+// quotes around it, cut to the buffer. (When a quoted value fills the
+// buffer, the function drops its last byte as if it were the quote.)
+std::string valueRead(std::string_view value)
 {
-    std::size_t i = 0;
-    while (i < line.size() && isBlank(line[i]))
-        ++i;
-    if (key.empty() || !equalsIgnoringCase(line.substr(i, key.size()), key))
-        return npos;
-    i += key.size();
-    while (i < line.size() && isBlank(line[i]))
-        ++i;
-    if (i == line.size()) // a line without "=" is a key without a value
-        return line.find('=') == std::string_view::npos ? i : npos;
-    return line[i] == '=' ? i + 1 : npos;
-}
-
-std::string_view valueAfter(std::string_view line, std::size_t offset)
-{
-    auto value = trimBlanks(line.substr(offset));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return value;
+    bool quoted = false;
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        quoted = true;
+        value.remove_prefix(1);
+    }
+    std::string text(value.substr(0, kLongestValue));
+    if (quoted && value.size() <= kLongestValue + 1)
+        text.pop_back();
+    return text;
 }
 
 // A file of 16-bit characters, or any file holding zero bytes, is not one
@@ -62,27 +53,58 @@ void refuseNonText(const std::string& path, std::string_view bytes)
 
 } // namespace
 
+std::string_view trimIniBlanks(std::string_view text)
+{
+    while (!text.empty() && isIniBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isIniBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<std::string_view> iniSectionName(std::string_view line)
+{
+    line = trimIniBlanks(line);
+    const std::size_t close = line.rfind(']');
+    if (line.empty() || line.front() != '[' || close == std::string_view::npos)
+        return std::nullopt;
+    return trimIniBlanks(line.substr(1, close - 1));
+}
+
+std::optional<IniEntry> iniEntry(std::string_view line)
+{
+    line = trimIniBlanks(line);
+    if (line.empty() || iniSectionName(line))
+        return std::nullopt;
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos)
+        return IniEntry{line, std::nullopt};
+    return IniEntry{trimIniBlanks(line.substr(0, eq)), trimIniBlanks(line.substr(eq + 1))};
+}
+
 IniFile IniFile::load(const std::string& path)
 {
     const std::optional<std::string> bytes = readFileIfPresent(path);
     if (!bytes)
         return IniFile();
     refuseNonText(path, *bytes);
-    return IniFile(splitLines(*bytes));
+    // The lines leave the mark out.
+    return IniFile(splitLines(*bytes), bytes->starts_with(kUtf8ByteOrderMark));
 }
 
 IniFile::Found IniFile::find(std::string_view section, std::string_view key) const
 {
-    section = trimBlanks(section);
-    key = trimBlanks(key);
-    Found found{npos, npos, npos, npos};
-    bool inSection = false;
+    section = trimIniBlanks(section);
+    key = trimIniBlanks(key);
+    // The lines before the first header form the nameless section.
+    Found found{section.empty(), npos, npos, 0};
+    bool inSection = found.section;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (const auto name = iniSectionName(lines_[i])) {
             if (inSection)
-                break; // the first section of that name is the one used
+                break; // only the first section of a name is read
             if (equalsIgnoringCase(*name, section)) {
-                inSection = true;
+                found.section = inSection = true;
                 found.sectionLine = i;
                 found.insertAt = i + 1;
             }
@@ -90,34 +112,34 @@ IniFile::Found IniFile::find(std::string_view section, std::string_view key) con
         }
         if (!inSection)
             continue;
-        if (!trimBlanks(lines_[i]).empty())
-            found.insertAt = i + 1;
-        if (found.keyLine == npos) {
-            found.valueAt = keyEnd(lines_[i], key);
-            if (found.valueAt != npos)
-                found.keyLine = i;
-        }
+        const auto entry = iniEntry(lines_[i]);
+        if (!entry)
+            continue;
+        found.insertAt = i + 1;
+        if (found.keyLine == npos && equalsIgnoringCase(entry->key, key))
+            found.keyLine = i;
     }
     return found;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key) const
 {
-    Found found = find(section, key);
+    const Found found = find(section, key);
     if (found.keyLine == npos)
         return {};
-    return std::string(valueAfter(lines_[found.keyLine], found.valueAt));
+    return valueRead(iniEntry(lines_[found.keyLine])->value.value_or(std::string_view()));
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    key = trimBlanks(key);
-    section = trimBlanks(section);
-    Found found = find(section, key);
+    key = trimIniBlanks(key);
+    section = trimIniBlanks(section);
+    const Found found = find(section, key);
     if (found.keyLine != npos) {
-        std::string line = std::string(trimBlanks(lines_[found.keyLine].substr(0, found.valueAt)));
-        if (line.empty() || line.back() != '=')
-            line += '=';
+        // The key keeps its spelling and the blanks before its "=".
+        const std::string_view old = trimIniBlanks(lines_[found.keyLine]);
+        std::string line(old.substr(0, old.find('=')));
+        line += '=';
         line += value;
         if (line != lines_[found.keyLine]) {
             lines_[found.keyLine] = std::move(line);
@@ -126,10 +148,10 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         return;
     }
     std::string line = std::string(key) + "=" + std::string(value);
-    if (found.sectionLine != npos) {
+    if (found.section) {
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(found.insertAt), std::move(line));
     } else {
-        if (!lines_.empty() && !trimBlanks(lines_.back()).empty())
+        if (!lines_.empty() && !trimIniBlanks(lines_.back()).empty())
             lines_.emplace_back();
         std::string header = "[";
         header += section;
@@ -144,7 +166,10 @@ void IniFile::save(const std::string& path)
 {
     if (!changed_)
         return;
-    saveLines(path, lines_);
+    std::string bytes = joinLinesCrlf(lines_);
+    if (byteOrderMark_)
+        bytes.insert(0, kUtf8ByteOrderMark);
+    writeFileAtomically(path, bytes);
     changed_ = false;
 }
 
@@ -166,14 +191,6 @@ IniFile readIniFile(const std::string& path)
         // one can replace the file either, and reading it as it is will do.
     }
     return IniFile::load(path);
-}
-
-std::optional<std::string_view> iniSectionName(std::string_view line)
-{
-    line = trimBlanks(line);
-    if (line.size() < 2 || line.front() != '[' || line.back() != ']')
-        return std::nullopt;
-    return trimBlanks(line.substr(1, line.size() - 2));
 }
 
 } // namespace rota

@@ -1,9 +1,28 @@
-// INI files with the semantics of the Windows private-profile functions:
-// section and key names match without regard to case (ASCII), blanks around
-// names and values are ignored, a value enclosed in matching quotes loses
-// them, the first of duplicate keys wins, a new key goes after the last
-// non-blank line of its section, a new section goes at the end of the file,
-// and the file is created on the first write.
+// INI files read as the Windows private-profile functions read them
+// (GetPrivateProfileStringA; tests/wine/profilecompare.cpp holds the two
+// side by side under Wine):
+// - a UTF-8 byte order mark at the start is passed over (and kept when the
+//   file is saved again); the other bytes are taken as they stand, where
+//   Windows would turn the UTF-8 into its ANSI code page;
+// - lines end at CR, LF or both; blanks (space, tab, vertical tab, form
+//   feed and the DOS end-of-file byte 0x1A) around a line are ignored;
+// - a line that starts with "[" and holds a "]" opens the section named by
+//   the text between the "[" and the last "]", less blanks; what follows
+//   that "]" on the line ("[Schedule Data] ; 2005") is ignored;
+// - any other line is an entry: its key is the text before its first "="
+//   and its value the text after it, each without the blanks around it; a
+//   line without "=" is a key without a value. There are no comments: a
+//   line ";x=1" is the key ";x", and "Sox ; 1913" a value;
+// - entries before the first section header form a section of the empty
+//   name;
+// - section and key names match without regard to the case of ASCII
+//   letters; the first of duplicate sections, and in it the first of
+//   duplicate keys, is the one read (a later section of the same name is
+//   never read);
+// - a value enclosed in matching quotes (" or ') loses them, and a value is
+//   cut to the 2047 bytes that a 2048-byte buffer holds.
+// A new key goes after the last non-blank line of its section, a new section
+// at the end of the file, and the file is created on the first write.
 #pragma once
 
 #include "platform/fileio.h"
@@ -20,7 +39,10 @@ namespace rota {
 class IniFile {
 public:
     IniFile() = default;
-    explicit IniFile(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit IniFile(std::vector<std::string> lines, bool byteOrderMark = false)
+        : lines_(std::move(lines)), byteOrderMark_(byteOrderMark)
+    {
+    }
 
     // Reads `path`; a missing file gives an empty IniFile.
     // Throws FileError when the file exists but cannot be read (a folder,
@@ -41,28 +63,47 @@ public:
     // True after a writeString that changed the text.
     bool changed() const { return changed_; }
 
-    // Saves the text to `path` (CR LF line ends) if it changed, atomically.
+    // Saves the text to `path` (CR LF line ends, after the UTF-8 byte order
+    // mark when the file had one) if it changed, atomically.
     // Throws FileError; the file on disk is then left as it was.
     void save(const std::string& path);
 
+    // The lines, without the byte order mark.
     const std::vector<std::string>& lines() const { return lines_; }
+
+    // True when the file started with a UTF-8 byte order mark.
+    bool byteOrderMark() const { return byteOrderMark_; }
 
 private:
     struct Found {
-        std::size_t sectionLine; // index of the "[name]" line, or npos
-        std::size_t keyLine;     // index of the key's line, or npos
-        std::size_t insertAt;    // where a new key of the section goes
-        std::size_t valueAt;     // offset of the key line's value
+        bool section = false;           // the section is there (the nameless one always is)
+        std::size_t sectionLine;        // index of its "[name]" line, or npos
+        std::size_t keyLine;            // index of the key's line, or npos
+        std::size_t insertAt;           // where a new key of the section goes
     };
     Found find(std::string_view section, std::string_view key) const;
 
     std::vector<std::string> lines_;
+    bool byteOrderMark_ = false;
     bool changed_ = false;
 };
 
-// The name of the section a "[name]" line opens (blanks around the line and
-// the name ignored), or nothing for any other line.
+// `text` without the blanks the private-profile functions ignore around
+// lines, names and values: space, tab, vertical tab, form feed and 0x1A.
+std::string_view trimIniBlanks(std::string_view text);
+
+// The name of the section a line opens ("[name]", with blanks around it and
+// any text after the last "]"), or nothing for any other line.
 std::optional<std::string_view> iniSectionName(std::string_view line);
+
+// The key and value of an entry line (see the file's head): the key before
+// the first "=", the value after it, both trimmed of blanks; no value when
+// the line has no "=". Nothing for a blank line or a section header.
+struct IniEntry {
+    std::string_view key;
+    std::optional<std::string_view> value;
+};
+std::optional<IniEntry> iniEntry(std::string_view line);
 
 // Reads `path`, runs `change` on its content and saves the result if it
 // changed (atomically), all under an exclusive lock of the file (FileLock),

@@ -104,8 +104,20 @@ void LineReader::passEnd(std::size_t stop)
         ++begin_;
 }
 
+void LineReader::passByteOrderMark()
+{
+    atStart_ = false;
+    const std::size_t mark = kUtf8ByteOrderMark.size();
+    while (end_ - begin_ < mark && !sourceEnded_)
+        readMore();
+    if (std::string_view(data_ + begin_, end_ - begin_).starts_with(kUtf8ByteOrderMark))
+        begin_ += mark;
+}
+
 bool LineReader::next(std::string_view& line)
 {
+    if (atStart_)
+        passByteOrderMark();
     // What is left of a line that was cut is passed over, a buffer at a time.
     while (passingOver_) {
         bool complete;

@@ -15,11 +15,16 @@ namespace rota {
 // and returns how many; 0 at the end of the text.
 using ByteSource = std::function<std::size_t(char* buffer, std::size_t capacity)>;
 
+// The UTF-8 byte order mark that editors on Windows put at the start of a
+// text they save as UTF-8.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xef\xbb\xbf";
+
 // How much of a file a LineReader holds at a time, unless a line is longer.
 inline constexpr std::size_t kLinePieceSize = 64 * 1024;
 
 // Hands out the lines of a text one after another, as splitLines splits
-// them. A text held in memory is read in place; a file or other source is
+// them: a UTF-8 byte order mark at the start of the text is passed over
+// (counted as read) and the rest taken as bytes. A text held in memory is read in place; a file or other source is
 // read a piece at a time into a buffer that is reused, so a file of any
 // size costs the memory of its longest line and one piece.
 class LineReader {
@@ -73,6 +78,9 @@ private:
     // Moves begin_ past the line end at `stop` (CR, LF or CR LF).
     void passEnd(std::size_t stop);
 
+    // Moves begin_ past a byte order mark at the start of the text.
+    void passByteOrderMark();
+
     ByteSource source_;
     std::unique_ptr<char[]> buffer_; // not cleared first: only bytes read are used
     std::size_t capacity_ = 0;
@@ -84,6 +92,7 @@ private:
     bool lastReadFilled_ = false;  // the last read filled all the space it was given
     std::size_t longestLine_ = static_cast<std::size_t>(-1);
     bool passingOver_ = false;     // the rest of a cut line is still to come
+    bool atStart_ = true;          // nothing handed out yet
     std::uint64_t consumedBefore_ = 0; // bytes dropped from the buffer's front
     std::uint64_t expectedSize_ = 0;
     Search lineFeed_, carriageReturn_;
@@ -92,6 +101,7 @@ private:
 // Splits `bytes` into lines. A line ends at a carriage return, a line feed,
 // or a carriage return followed by a line feed; the ends are not kept, a last
 // line without an end is kept. A zero byte is an ordinary byte of its line.
+// A UTF-8 byte order mark at the start is no part of the first line.
 std::vector<std::string> splitLines(std::string_view bytes);
 
 // Joins `lines`, ending every line (the last one too) with CR LF.

@@ -1,5 +1,6 @@
 #include "schedule/schreader.h"
 
+#include "common/ascii.h"
 #include "schedule/schwriter.h"
 
 #include <set>
@@ -93,9 +94,13 @@ std::vector<ScheduleGame> decodeScheduleFile(std::string_view bytes)
             if (const std::size_t rest = firstNonBlank(bytes, dhAt + kDhFieldLength, kSlotLength - 2 * kTeamTextLength - kDhFieldLength);
                 rest != std::string_view::npos)
                 throw ScheduleFormatError(rest, "the last 6 bytes of a game slot must be blank");
-            for (const std::size_t team : {at, at + kTeamTextLength})
+            for (const std::size_t team : {at, at + kTeamTextLength}) {
                 if (firstNonBlank(bytes, team, kTeamTextLength) == std::string_view::npos)
                     throw ScheduleFormatError(team, "a game slot has a blank team text");
+                if (const std::size_t c = firstControlByte(bytes.substr(team, kTeamTextLength)); c != std::string_view::npos)
+                    throw ScheduleFormatError(team + c, "a team text holds the control character " +
+                                                            hexByte(bytes[team + c]));
+            }
             games.push_back({std::string(date), withoutTrailingBlanks(bytes.substr(at, kTeamTextLength)),
                              withoutTrailingBlanks(bytes.substr(at + kTeamTextLength, kTeamTextLength)),
                              dh == kDhMark});

@@ -1,5 +1,7 @@
 #include "schedule/schwriter.h"
 
+#include "common/ascii.h"
+
 #include <stdexcept>
 
 namespace rota {
@@ -29,9 +31,12 @@ std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows)
     std::vector<std::string> longTexts;
     for (const GameRow& row : rows)
         for (const std::string* text : {&row.vis, &row.home})
-            if (text->size() > kTeamTextLength || text->empty()) {
+            if (text->size() > kTeamTextLength || text->empty() || firstControlByte(*text) != std::string::npos) {
                 std::string problem = text->empty() ? std::string(row.date + ": a game without a team text")
-                                                    : "\"" + *text + "\": " + std::to_string(text->size()) + " characters";
+                                      : text->size() > kTeamTextLength
+                                          ? "\"" + *text + "\": " + std::to_string(text->size()) + " characters"
+                                          : row.date + ": a team text holds the control character " +
+                                                hexByte((*text)[firstControlByte(*text)]);
                 bool known = false;
                 for (const auto& p : longTexts)
                     known = known || p == problem;
@@ -45,8 +50,8 @@ std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows)
 std::string scheduleLimitMessage()
 {
     return "The schedule cannot be written: a PVX schedule holds at most 15 games on one date and team texts of at "
-           "most 8 characters, and each date takes 8 characters. Shorten the names in rota.ini, or edit the dates "
-           "of games in the list, and try again.";
+           "most 8 characters without control characters, and each date takes 8 characters. Shorten or correct the "
+           "names in rota.ini, or edit the dates of games in the list, and try again.";
 }
 
 std::string buildScheduleFile(const std::vector<GameRow>& rows,
@@ -79,6 +84,8 @@ std::string buildScheduleFile(const std::vector<GameRow>& rows,
         for (const std::string* text : {&row.vis, &row.home})
             if (text->size() > kTeamTextLength)
                 doesNotFit("\"" + *text + "\" is longer than 8 characters");
+            else if (firstControlByte(*text) != std::string::npos)
+                doesNotFit(row.date + ": a team text holds a control character");
         put(at, row.vis);
         put(at + kTeamTextLength, row.home);
         if (!row.dh.empty())

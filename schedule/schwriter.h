@@ -19,7 +19,8 @@ inline constexpr std::size_t kDateLength = 8;
 // What keeps `rows` from fitting the format, one text per problem: every run
 // of more than 15 games on one date ("05/30/84: 20 games"), every date
 // (edited by the user) of other than 8 characters, and every Vis or Home
-// text longer than 8 characters or empty (an empty slot ends a day record).
+// text longer than 8 characters, empty (an empty slot ends a day record) or
+// holding a control character (see isControlByte; the decoder refuses them).
 // Empty when the list fits.
 std::vector<std::string> scheduleLimitProblems(const std::vector<GameRow>& rows);
 

@@ -1,6 +1,7 @@
 #include "season/filekind.h"
 
 #include "common/ascii.h"
+#include "platform/textlines.h"
 #include "season/headedlayout.h"
 #include "season/schedulecsv.h"
 
@@ -28,6 +29,8 @@ std::string_view firstLine(std::string_view text)
 
 SeasonFileKind recogniseSeasonFile(std::string_view text)
 {
+    if (text.starts_with(kUtf8ByteOrderMark))
+        text.remove_prefix(kUtf8ByteOrderMark.size());
     const std::string_view line = firstLine(text);
     SeasonFileKind kind;
     if (isScheduleCsvHeader(line)) {

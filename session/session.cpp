@@ -132,6 +132,13 @@ std::size_t Session::changeGameDate(std::size_t index, std::string date)
     return games_.setDate(index, std::move(date));
 }
 
+FitReport Session::fitCrowdedDates()
+{
+    if (state_ != SessionState::Loaded)
+        return {};
+    return rota::fitCrowdedDates(games_);
+}
+
 std::string scheduleNameProblem(const std::string& name)
 {
     if (name.empty())

@@ -10,6 +10,7 @@
 #include "common/vocabulary.h"
 #include "compile/compiledata.h"
 #include "config/teamtable.h"
+#include "season/crowdeddates.h"
 #include "season/seasonlist.h"
 #include "session/controls.h"
 #include "session/outcome.h"
@@ -77,6 +78,13 @@ public:
     // Changes the date of game `index` as the user typed it; the game moves
     // to its place by date. Returns its new index.
     std::size_t changeGameDate(std::size_t index, std::string date);
+
+    // Moves games of the loaded season off dates with more games than a
+    // ".sch" day record holds, to nearby days (see fitCrowdedDates); the
+    // list stays sorted by date. Reports the moves and the crowded dates
+    // none of whose games could move; nothing happens unless a season is
+    // loaded.
+    FitReport fitCrowdedDates();
 
     // Writes the loaded season as "<name>.sch" beside the season file.
     // `progress` counts games.

@@ -1,11 +1,15 @@
 // rotasch as a user runs it: the bytes it writes for the real sample seasons,
 // its exit statuses, and runs over several files of which some are bad.
 #include "cli/rotasch.h"
+#include "platform/filelock.h"
+#include "schedule/schreader.h"
+#include "schedule/schwriter.h"
 
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -52,6 +56,15 @@ TEST(Rotasch, SampleSeasonsGiveTheExpectedScheduleBytes)
     };
     std::vector<Case> cases{{dataFile("gamedata2020.txt"), "gamedata", "ALNL", "gamedata2020"},
                             {lowerCaseName, "", "ALNL", "GL1915-ALNL"}};
+    // Saved again by an editor that puts a UTF-8 byte order mark first: the
+    // same kind is told, and the same bytes written.
+    for (const char* name : {"1915SKED.TXT", "GL1915.TXT", "1915schedule.csv"}) {
+        const std::string marked = w.dir.file(std::string("marked-") + name);
+        writeFile(marked, "\xef\xbb\xbf" + readFile(sampleFile(name)));
+        cases.push_back({marked, "", "ALNL", std::string(name).starts_with("GL") ? "GL1915-ALNL" : "1915SKED-ALNL"});
+    }
+    writeFile(w.dir.file("marked2020.txt"), "\xef\xbb\xbf" + readFile(dataFile("gamedata2020.txt")));
+    cases.push_back({w.dir.file("marked2020.txt"), "", "ALNL", "gamedata2020"});
     for (const std::string option : {"A", "N", "F", "ALNL"}) {
         cases.push_back({sampleFile("1915SKED.TXT"), "schedule", option, "1915SKED-" + option});
         cases.push_back({sampleFile("1915schedule.csv"), "", option, "1915SKED-" + option});
@@ -93,6 +106,10 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
     writeFile(w.dir.file("1905SKED.TXT"), "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
     writeFile(w.dir.file("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
     const std::string names = w.dir.file("names.ini"), unnamed = w.dir.file("1905SKED.TXT");
+    // A schedule whose first visitor text holds an escape byte at offset 442.
+    std::string escaped = rota::buildScheduleFile({{"04/14/15", "15Sox", "15Yanks", ""}});
+    escaped[442] = '\x1b';
+    writeFile(w.dir.file("escaped.sch"), escaped);
     // said: on the error stream.
     const struct {
         std::vector<std::string> args;
@@ -110,6 +127,11 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         {{"convert", "--quiet", "--config", w.config, "--out", good, season}, 0, "", {"good.sch"}},
         {{"show", good}, 0}, {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
         {{"show", w.dir.file("missing.sch")}, 1, "missing.sch"},
+        {{"show", w.dir.file("escaped.sch")}, 1, "escaped.sch: byte 442: a team text holds the control character 0x1B"},
+        {{"convert", "--config", w.config, w.dir.file("other")}, 1, "other: is a folder"},
+        {{"convert", "--config", w.config, "--type", "gamelogs", w.dir.file("other")}, 1, "other: is a folder"},
+        {{"convert", "--config", w.config, "/dev/null"}, 1, "/dev/null: is not a regular file"},
+        {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt: no such file"},
         {{"convert", "--config", w.config, "--type", "schedule", season, w.dir.file("broken.txt")}, 1,
          "broken.txt: Data Error: line 3:", {"1915SKED.sch"}},
         {{"convert", "--config", w.config, w.dir.file("notes.txt"), logs}, 1, "notes.txt: cannot tell", {"GL1915.sch"},
@@ -145,15 +167,92 @@ TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
         w.copy(sampleFile(name), std::string("events/") + name);
     writeFile(w.dir.file("events/1999NYA.EVA"), "another season");
 
-    const Result run = rotasch({"compile", "--quiet", "--year", "2020", "--convert", "--config", w.config, "--bgame",
+    // The staging folders of compiles that were killed go; a live one stays.
+    // (In a temporary folder of the test's own, named by TMPDIR for the run.)
+    const std::string temp = w.dir.file("tmp");
+    fs::create_directory(temp);
+    const char* oldTemp = std::getenv("TMPDIR");
+    const std::string restore = oldTemp ? oldTemp : "";
+    ::setenv("TMPDIR", temp.c_str(), 1);
+    fs::create_directories(temp + "/rotasch-1234/data");
+    writeFile(temp + "/rotasch-1234/data/2020NYA.EVA", "left");
+    writeFile(temp + "/rotasch-1235.lock", "");
+    fs::create_directories(temp + "/rotasch-1236");
+    const auto live = rota::FileLock::tryExclusive(temp + "/rotasch-1236");
+    ASSERT_TRUE(live);
+    const Result run = rotasch({"compile", "--quiet", "--year", "2020", "--convert", "--fit", "--config", w.config, "--bgame",
                                 rota::test::bgamePath(), "--out", w.dir.file("2020.txt"), w.dir.file("events")});
+    oldTemp ? ::setenv("TMPDIR", restore.c_str(), 1) : ::unsetenv("TMPDIR");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readFile(w.dir.file("2020.txt")), readFile(dataFile("gamedata2020.txt")));
     EXPECT_EQ(readFile(w.dir.file("2020.sch")), readFile(dataFile("expected/gamedata2020.sch")));
     for (const char* name : names)
         EXPECT_EQ(readFile(w.dir.file(std::string("events/") + name)), readFile(sampleFile(name))) << name;
     EXPECT_EQ(std::distance(fs::directory_iterator(w.dir.file("events")), fs::directory_iterator()), 6);
+    for (const char* left : {"rotasch-1234", "rotasch-1234.lock", "rotasch-1235.lock"})
+        EXPECT_FALSE(fs::exists(temp + "/" + left)) << left;
+    EXPECT_TRUE(fs::exists(temp + "/rotasch-1236"));
+    fs::remove_all(temp + "/rotasch-1236");
+    fs::remove(temp + "/rotasch-1236.lock");
     // No event files of that year.
     EXPECT_EQ(rotasch({"compile", "--year", "1950", "--bgame", rota::test::bgamePath(), w.dir.file("events")}).status,
               1);
+}
+
+// Dates with more games than a .sch day holds: refused, naming them, unless
+// --fit moves the extra games; refused even then when none of them can move.
+TEST(Rotasch, FitMovesGamesOffCrowdedDatesOrNamesThem)
+{
+    Workspace w;
+    const auto line = [](const std::string& date, const std::string& vis, const std::string& home) {
+        return "\"" + date + "\",\"0\",\"Sat\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+    };
+    const auto code = [](int n) { return std::string("T") + char('0' + n / 10) + char('0' + n % 10); };
+    // A season like 2000's around 07/08: the two New York clubs play at both
+    // parks that day, home and visitor swapped, so the games do not fold.
+    std::string names = "[Schedule Data]\r\nNYA AL=Yanks\r\nNYN AL=Mets\r\n", ny;
+    for (int n = 1; n <= 30; ++n)
+        names += code(n) + " AL=" + code(n) + "\r\n";
+    for (int n = 1; n <= 30; n += 2)
+        ny += line("20000707", code(n), code(n + 1));
+    ny += line("20000708", "NYA", "NYN");
+    for (int n = 1; n <= 28; n += 2)
+        ny += line("20000708", code(n), code(n + 1));
+    ny += line("20000708", "NYN", "NYA");
+    for (int n = 1; n <= 28; n += 2)
+        ny += line("20000709", code(n), code(n + 1));
+    // 1884's 05/30 had 19 games; here eight clubs play each day, so none can move.
+    std::string crowded;
+    for (const auto& [date, games] : {std::pair{"18840529", 12}, {"18840530", 19}, {"18840531", 12}})
+        for (int i = 0; i < games; ++i)
+            crowded += line(date, code(1 + i % 8), code(1 + (i + 1 + i / 8) % 8));
+    writeFile(w.dir.file("names.ini"), names);
+    writeFile(w.dir.file("GL2000.TXT"), ny);
+    writeFile(w.dir.file("GL1884.TXT"), crowded);
+    const std::string config = w.dir.file("names.ini");
+
+    Result run = rotasch({"convert", "--type", "schedule", "--config", config, w.dir.file("GL2000.TXT")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("GL2000.TXT: 07/08/00 (16 games) has more games than the 15 a .sch day holds: --fit moves "
+                           "the extra games to nearby days"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(w.dir.file("GL2000.sch")));
+
+    run = rotasch({"convert", "--fit", "--type", "schedule", "--config", config, w.dir.file("GL2000.TXT")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("GL2000.TXT: moved 00Mets at 00Yanks from 07/08/00 to 07/09/00\n"), std::string::npos)
+        << run.out;
+    const auto games = rota::decodeScheduleFile(readFile(w.dir.file("GL2000.sch")));
+    ASSERT_EQ(games.size(), 45u);
+    EXPECT_EQ(games.back(), (rota::ScheduleGame{"07/09/00", "00Mets", "00Yanks", false}));
+    EXPECT_EQ(std::count_if(games.begin(), games.end(), [](const auto& g) { return g.date == "07/08/00"; }), 15);
+
+    run = rotasch({"convert", "--fit", "--type", "schedule", "--config", config, w.dir.file("GL1884.TXT")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("GL1884.TXT: 05/30/84 (19 games) has more games than the 15 a .sch day holds, and none of "
+                           "the games of that date can move"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(w.dir.file("GL1884.sch")));
 }

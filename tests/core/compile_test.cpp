@@ -133,3 +133,29 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
     EXPECT_TRUE(both == compiled);
     EXPECT_TRUE(american + national == compiled);
 }
+
+// A run killed while the batch ran left the earlier data file aside: the
+// next run puts it back, unless the killed run had made a data file with
+// games, and then sets aside whatever is there as usual.
+TEST(CompileData, PutsBackWhatAKilledRunSetAside)
+{
+    const std::string games = test::readFile(test::dataFile("gamedata2020.txt"));
+    const struct {
+        const char* dataFile; // what the killed run left as the data file, null for none
+        std::string kept;     // the data file after a run that makes nothing
+    } cases[] = {{nullptr, "earlier\r\n"}, {"", "earlier\r\n"}, {games.c_str(), games}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dataFile ? std::string(c.dataFile).substr(0, 20) : "none");
+        test::TempDir home;
+        fs::create_directory(home.file("data")); // no event files: the run makes no games
+        fs::copy_file(test::bgamePath(), home.file(boxScoreToolName()));
+        test::writeFile(home.file("S20.txt.previous"), "earlier\r\n");
+        if (c.dataFile)
+            test::writeFile(home.file("S20.txt"), c.dataFile);
+        Session session(home.path());
+        std::ostringstream diagnostics;
+        EXPECT_FALSE(session.compileData({"S20", "04/01", "10/30", 2020, LeagueOption::AlNl}, diagnostics).done());
+        EXPECT_TRUE(test::readFile(home.file("S20.txt")) == c.kept);
+        EXPECT_FALSE(pathExists(home.file("S20.txt.previous")));
+    }
+}

@@ -3,10 +3,14 @@
 
 #include "tests/support/testsupport.h"
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace rota;
@@ -21,7 +25,85 @@ struct stat statOf(const std::string& path)
     return st;
 }
 
+// The names in `folder`.
+std::set<std::string> namesIn(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// A child process that runs `work` and then waits to be killed; returns
+// once `work` has said so through the pipe it is given.
+pid_t childStoppedIn(const std::function<void(int ready)>& work)
+{
+    int pipe[2];
+    EXPECT_EQ(::pipe(pipe), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        work(pipe[1]);
+        for (;;)
+            ::pause();
+    }
+    ::close(pipe[1]);
+    char byte = 0;
+    EXPECT_EQ(::read(pipe[0], &byte, 1), 1);
+    ::close(pipe[0]);
+    return child;
+}
+
+void kill(pid_t child)
+{
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+}
+
 } // namespace
+
+// A run killed while writing leaves no file behind, or one that the next
+// write into the folder removes; a live writer's file is never removed.
+TEST(FileIoPosix, AKilledWriteLeavesNothingThatALaterWriteKeeps)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("GL1915.sch"), "old");
+    // Killed half-way through its bytes: the write goes to a file with no
+    // name (or one that the next write removes).
+    const pid_t writer = childStoppedIn([&](int ready) {
+        writeFileAtomically(dir.file("GL1915.sch"), std::string(1 << 20, 'x'),
+                            [ready](int fd, const void* data, std::size_t size) -> ssize_t {
+                                const ssize_t n = ::write(fd, data, std::min<std::size_t>(size, 4096));
+                                (void)!::write(ready, "!", 1);
+                                return n;
+                            });
+    });
+    kill(writer);
+    // What killed runs leave between a file's naming and its rename, or where
+    // files cannot be made without a name; and files that are not ours.
+    const std::set<std::string> others = {"notes.tmp", "GL1915.sch.tmp", "a.1-2.tmpx", "b.-1.tmp", "c.12-.tmp",
+                                          "d.x1-2.tmp"};
+    for (const std::string& name : others)
+        test::writeFile(dir.file(name), "");
+    test::writeFile(dir.file("GL1915.sch.25943-43.tmp"), "left");
+    test::writeFile(dir.file("1915SKED.sch.4-0.tmp"), "left");
+    // A live writer's, locked: kept until its writer is gone.
+    const std::string live = dir.file("GL1916.sch.25944-0.tmp");
+    const pid_t liveWriter = childStoppedIn([&](int ready) {
+        const int fd = ::open(live.c_str(), O_WRONLY | O_CREAT, 0666);
+        ::flock(fd, LOCK_EX);
+        (void)!::write(ready, "!", 1);
+    });
+    writeFileAtomically(dir.file("GL1917.sch"), "new");
+    std::set<std::string> expected = others;
+    expected.insert({"GL1915.sch", "GL1916.sch.25944-0.tmp", "GL1917.sch"});
+    EXPECT_EQ(namesIn(dir.path()), expected);
+    EXPECT_EQ(test::readFile(dir.file("GL1915.sch")), "old");
+    kill(liveWriter);
+    writeFileAtomically(dir.file("GL1917.sch"), "newer");
+    expected.erase("GL1916.sch.25944-0.tmp");
+    EXPECT_EQ(namesIn(dir.path()), expected);
+}
 
 // Links are written through and kept; pipes, devices and link loops are
 // neither read nor written (a pipe is not waited on).

@@ -34,6 +34,10 @@ TEST(ScheduleReader, RefusesMalformedFilesNamingTheByte)
         {patched(slot2 + 27, "x"), "byte 495: the last 6 bytes of a game slot must be blank"},
         {patched(slot2, std::string(8, ' ')), "byte 468: a game slot has a blank team text"},
         {patched(slot2 + 8, std::string(8, ' ')), "byte 476: a game slot has a blank team text"},
+        {patched(slot2 + 2, "\x1b"), "byte 470: a team text holds the control character 0x1B"},
+        {patched(slot2 + 13, "\t"), "byte 481: a team text holds the control character 0x09"},
+        {patched(day + 10, "\x7f"), "byte 440: a team text holds the control character 0x7F"},
+        {patched(slot2 + 2, "\x80\x9f\xff"), ""}, // C1 bytes are letters of Windows-1252
         {patched(day + 10, std::string(28, ' ')), "byte 468: a game follows an empty slot of its day record"},
         {patched(day + 10 + 14 * kSlotLength, "z"), "byte 832: a game follows an empty slot of its day record"},
         {patched(2 * day + 10, std::string(28, ' ')), "byte 860: the day record for 04/04/05 holds no game"},

@@ -147,13 +147,16 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
          gameData("04/10/67", "BOS", "NYA", 130, "NYA6704101") + gameData("04/11/67", "NYA", "BOS", 130, "NYA682007310"),
          "04/10/67 67Bos 67Nya\n04/11/67 67Nya 67Bos\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Loaded r = loadText(c.text, c.type, c.league, kNames, c.year);
-        EXPECT_TRUE(r.outcome.done()) << test::textOf(r.outcome);
-        EXPECT_EQ(summary(r.rows), c.rows);
-        EXPECT_EQ(r.ini, kNames); // no team was missing
-    }
+    // The same with a UTF-8 byte order mark before the text, as editors on
+    // Windows save it.
+    for (const std::string mark : {"", "\xef\xbb\xbf"})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name + std::string(mark.empty() ? "" : ", with a byte order mark"));
+            const Loaded r = loadText(mark + c.text, c.type, c.league, kNames, c.year);
+            EXPECT_TRUE(r.outcome.done()) << test::textOf(r.outcome);
+            EXPECT_EQ(summary(r.rows), c.rows);
+            EXPECT_EQ(r.ini, kNames); // no team was missing
+        }
 }
 
 TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)

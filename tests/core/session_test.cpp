@@ -2,7 +2,9 @@
 // state offers, when a season may be written, the team names a load looks up
 // and adds to rota.ini, and the team table the user edits while other
 // programs may change the file.
+#include "config/teamtable.h"
 #include "platform/fileio.h"
+#include "platform/inifile.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 #include "session/session.h"
@@ -115,6 +117,9 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
         {sixteen, "04/03/05: 16 games"},
         {fifteen, "\"05Boston1\": 9 characters", "[Schedule Data]\nVAA AL=Boston1\n"},
         {fifteen, "\"4/3/05\": a date must be 8 characters", "", "4/3/05"},
+        {fifteen, "04/03/05: a team text holds the control character 0x09", "[Schedule Data]\nVAA AL=R\tSox\n"},
+        {fifteen, "04/03/05: a team text holds the control character 0x7F", "[Schedule Data]\nVAA AL=Sox\x7f\n"},
+        {fifteen, "", "[Schedule Data]\nVAA AL=\x80\x8a\x9f\n"}, // letters of Windows-1252
         {fifteen, "Error Writing SCH File", "", "", true},
     };
     for (const auto& c : cases) {
@@ -135,6 +140,24 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
                   *c.problem ? 0u : 15u);
     }
     EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
+
+    // Fitting: nothing before a load; a one-day season has no day to move
+    // to; with a day of room after it, the last game goes there and the
+    // season can be written. (Unnamed teams all show "05": named ones here.)
+    test::TempDir home, seasons;
+    EXPECT_EQ(Session(home.path()).fitCrowdedDates().moves.size(), 0u);
+    std::string names = "[Schedule Data]\n";
+    for (char c = 'A'; c <= 'Q'; ++c)
+        names += std::string("V") + c + c + " AL=V" + c + "\nH" + c + c + " AL=H" + c + "\n";
+    test::writeFile(home.file("rota.ini"), names);
+    Session session = opened(home, seasons, sixteen);
+    EXPECT_EQ(session.fitCrowdedDates().stuck, (std::vector<CrowdedDate>{{"04/03/05", 16}}));
+    session = opened(home, seasons, sixteen + sched("20050404", "VQQ", "HQQ"));
+    const FitReport fit = session.fitCrowdedDates();
+    EXPECT_EQ(fit.moves, (std::vector<MovedGame>{{"05VP", "05HP", "04/03/05", "04/04/05", 16}}));
+    EXPECT_EQ(session.state(), SessionState::Loaded);
+    EXPECT_TRUE(session.writeSchedule("fitted").done());
+    EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("fitted.sch"))).size(), 17u);
     EXPECT_THROW(buildScheduleFile(std::vector<GameRow>(16, {"05/30/84", "a", "b", ""})), std::length_error);
 }
 
@@ -233,4 +256,37 @@ TEST(TeamTable, EditsFollowTheirKeyWhileOthersChangeTheFile)
     session.loadTeamTable();
     for (const char* key : {"DEF", "XYZ", "[KEY"})
         EXPECT_EQ(session.setTeamName("Game Data", key, "X").kind, Outcome::Kind::Refused) << key;
+}
+
+// The panel offers the entries the lookup reads, in files saved with a byte
+// order mark or with text after a header, and a name set there is the one
+// the lookup then finds, on the entry's own line.
+TEST(TeamTable, OffersTheEntriesTheLookupReads)
+{
+    const std::string texts[] = {
+        "\xef\xbb\xbf[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n",
+        "[Schedule Data] ; 1915\r\nBOS AL=Sox\r\nNYA AL=\r\n",
+        "  [ schedule data ]  old names\r\n\tBOS AL\v= Sox\r\nnya al\r\n",
+        "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n[Schedule Data]\r\nCHA AL=\r\n",
+    };
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        test::TempDir dir;
+        const std::string path = dir.file("rota.ini");
+        test::writeFile(path, text);
+        TeamTable table;
+        table.load(path);
+        const auto sox = table.lineOf("Schedule Data", "BOS AL");
+        ASSERT_TRUE(sox);
+        EXPECT_EQ(trimIniBlanks(table.entryAt(*sox)->value), IniFile::load(path).readString("Schedule Data", "BOS AL"));
+        EXPECT_FALSE(table.lineOf("Schedule Data", "CHA AL")); // a later section of the name is not read
+        const auto yanks = table.set("Schedule Data", "NYA AL", "Yanks");
+        ASSERT_TRUE(yanks);
+        table.save(path);
+        const IniFile saved = IniFile::load(path);
+        EXPECT_EQ(saved.readString("Schedule Data", "NYA AL"), "Yanks");
+        EXPECT_EQ(saved.lines().size(), table.lines().size());
+        EXPECT_EQ(saved.lines()[*yanks], table.lines()[*yanks]);
+        EXPECT_EQ(test::readFile(path).starts_with("\xef\xbb\xbf"), text.starts_with("\xef\xbb\xbf"));
+    }
 }
