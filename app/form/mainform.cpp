@@ -97,12 +97,44 @@ void MainForm::onWriteSchedule()
         }
         view_.setProgress(progressOf(done, total, kProgressRange));
     });
-    say(outcome);
+    if (!offerToFitCrowdedDates(outcome))
+        say(outcome);
     // After a failed write the bar shows how far it got.
     if (outcome.kind != Outcome::Kind::Failed)
         view_.setProgress(0);
     view_.setTitle(kApplicationTitle);
     refreshControls();
+}
+
+bool MainForm::offerToFitCrowdedDates(const Outcome& refusal)
+{
+    // A refusal for the file format's limits lists its problems as items.
+    if (refusal.kind != Outcome::Kind::Refused || refusal.items.empty())
+        return false;
+    const std::vector<CrowdedDate> crowded = crowdedDates(session_.games().rows());
+    if (crowded.empty())
+        return false;
+    const bool one = crowded.size() == 1;
+    const std::string question = messageText(refusal) + "\n\nMove the extra games of the " +
+                                 (one ? "date" : "dates") + " with more than " + std::to_string(kGamesPerDate) +
+                                 " games to the nearest days on which neither team plays? The games moved are "
+                                 "selected in the list; press Create .SCH again to write the season.";
+    if (!prompts_.ask(question))
+        return true;
+    const FitReport report = session_.fitCrowdedDates();
+    std::vector<std::size_t> moved;
+    for (const MovedGame& move : report.moves)
+        moved.push_back(move.index);
+    view_.showGames(moved);
+    if (!report.fits()) {
+        std::string dates;
+        for (const CrowdedDate& date : report.stuck)
+            dates += "\n" + date.date + ": " + std::to_string(date.games) + " games";
+        prompts_.message("None of the games of these dates can move to a nearby day that has room and on which "
+                         "neither of its teams plays; edit their dates in the list:\n" +
+                         dates);
+    }
+    return true;
 }
 
 void MainForm::onCompileData()

@@ -74,6 +74,9 @@ private:
     LoadSettings loadSettings() const;
     Progress progressBarUpdater();
     void showLoadOutcome(const Outcome& outcome);
+    // Offers to move games off the crowded dates that are among the reasons
+    // of a refused write; returns true when it asked.
+    bool offerToFitCrowdedDates(const Outcome& refusal);
     void say(const Outcome& outcome);
     void openTeamPanel();
     void closeTeamPanel();

@@ -64,4 +64,35 @@ std::string textOf(const Outcome& outcome)
     return text;
 }
 
+namespace {
+
+std::string teamCode(int team)
+{
+    return std::string(team < 10 ? "T0" : "T") + std::to_string(team);
+}
+
+std::string scheduleLine(const char* date, int visitor, int home)
+{
+    return "\"" + std::string(date) + "\",\"0\",\"Sat\",\"" + teamCode(visitor) + "\",\"AL\",1,\"" + teamCode(home) +
+           "\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+}
+
+} // namespace
+
+std::string crowdedSeason()
+{
+    std::string text = scheduleLine("20000707", 1, 2);
+    for (int team = 1; team < 32; team += 2)
+        text += scheduleLine("20000708", team, team + 1);
+    return text + scheduleLine("20000709", 3, 4);
+}
+
+std::string crowdedSeasonNames()
+{
+    std::string ini = "[Schedule Data]\r\n";
+    for (int team = 1; team <= 32; ++team)
+        ini += teamCode(team) + " AL=N" + std::to_string(team) + "\r\n";
+    return ini;
+}
+
 } // namespace rota::test

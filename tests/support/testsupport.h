@@ -59,6 +59,12 @@ std::string thrown(F&& action)
     return "";
 }
 
+// A schedule file whose 07/08/00 holds 16 games of 32 teams T01 to T32,
+// between a game on 07/07/00 and one on 07/09/00 (T01 at T02, T03 at T04),
+// and a rota.ini that names every team.
+std::string crowdedSeason();
+std::string crowdedSeasonNames();
+
 // Everything an outcome says, title, detail and items, one to a line.
 std::string textOf(const Outcome& outcome);
 

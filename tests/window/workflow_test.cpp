@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -46,6 +47,7 @@ private slots:
     void seasonIsWrittenBesideItsFile();
     void gameDataIsCompiledThenOpened();
     void everyFieldHasAnAccessibleName();
+    void crowdedDatesAreMovedWhenTheUserAgrees();
 };
 
 void WorkflowTest::controlsFollowTheWork()
@@ -154,6 +156,37 @@ void WorkflowTest::everyFieldHasAnAccessibleName()
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
         QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), qPrintable(field->objectName()));
     }
+}
+
+void WorkflowTest::crowdedDatesAreMovedWhenTheUserAgrees()
+{
+    WindowFixture w;
+    w.writeFile("rota.ini", rota::test::crowdedSeasonNames());
+    w.writeFile("crowded.txt", rota::test::crowdedSeason());
+    w.chooseDataType(2);
+    w.openSeason(w.file("crowded.txt"));
+    w.control<QLineEdit>(name::scheduleName)->setText(QStringLiteral("crowded"));
+
+    // No: nothing moves, nothing is written.
+    w.click(name::writeSchedule);
+    QCOMPARE(w.prompts.messages.size(), 1u);
+    QVERIFY2(w.prompts.messages[0].find("07/08/00: 16 games") != std::string::npos, w.prompts.messages[0].c_str());
+    QCOMPARE(w.rows()[16], QStringLiteral("07/08/00|00N31|00N32|"));
+    QVERIFY(!fs::exists(w.file("crowded.sch")));
+
+    // Yes: the last game of the date goes to the next day, and is selected;
+    // the next Create .SCH writes the season.
+    w.prompts.answers = {true};
+    w.click(name::writeSchedule);
+    QCOMPARE(w.rows()[17], QStringLiteral("07/09/00|00N31|00N32|"));
+    const QModelIndexList selected =
+        w.control<QAbstractItemView>(name::seasonList)->selectionModel()->selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected[0].row(), 17);
+    QVERIFY(!fs::exists(w.file("crowded.sch")));
+    w.click(name::writeSchedule);
+    QCOMPARE(w.prompts.messages.size(), 2u);
+    QVERIFY(fs::exists(w.file("crowded.sch")));
 }
 
 QTEST_MAIN(WorkflowTest)
