@@ -478,8 +478,8 @@ void addConvertOptions(CLI::App& command, ConvertOptions& options, bool withType
         command.add_option("--type", options.type, "schedule, gamelogs or gamedata (default: told by the content)");
     command.add_option("--league", options.league, "A, N, F or ALNL: the games kept")->capture_default_str();
     command.add_option("--config", options.config,
-                       "the rota.ini whose team names are used (default: rota.ini in the program folder, " +
-                           defaultProgramFolder() + ")");
+                       std::string("the rota.ini whose team names are used (default: rota.ini in the program folder, ") +
+                           programFolderRule() + ")");
     command.add_flag("--allow-missing", options.allowMissing, "write seasons whose teams have no name yet");
     command.add_flag("--fit", options.fit,
                      "move games off dates with more than 15 (a .sch day's room) to the nearest days on which "
@@ -491,8 +491,8 @@ void addConvertOptions(CLI::App& command, ConvertOptions& options, bool withType
 
 int run(const std::vector<std::string>& args, Console console)
 {
-    CLI::App app("Writes PVX schedule files (.sch) from Retrosheet's data. The program folder is " +
-                     defaultProgramFolder() + " (ROTA_HOME chooses another).",
+    CLI::App app(std::string("Writes PVX schedule files (.sch) from Retrosheet's data. The program folder is ") +
+                     programFolderRule() + ".",
                  "rotasch");
     app.set_version_flag("--version", ROTA_VERSION);
     app.require_subcommand(1);

@@ -11,6 +11,10 @@ namespace rota {
 // program; elsewhere $ROTA_HOME, else "RotaSchedule" in the home folder.
 std::string defaultProgramFolder();
 
+// How the program folder is found, in words for help texts: the rule, not
+// the folder it gives on this machine ("$ROTA_HOME, else ~/RotaSchedule").
+const char* programFolderRule();
+
 // The folder of the running executable ("" when it cannot be found).
 std::string executableFolder();
 

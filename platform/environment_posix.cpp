@@ -14,6 +14,11 @@ std::string defaultProgramFolder()
     return (std::filesystem::path(user && *user ? user : ".") / "RotaSchedule").string();
 }
 
+const char* programFolderRule()
+{
+    return "$ROTA_HOME, else ~/RotaSchedule";
+}
+
 std::string executableFolder()
 {
     std::error_code error;

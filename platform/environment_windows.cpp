@@ -12,6 +12,11 @@ std::string defaultProgramFolder()
     return executableFolder();
 }
 
+const char* programFolderRule()
+{
+    return "the folder the program is in";
+}
+
 std::string executableFolder()
 {
     char buffer[MAX_PATH];

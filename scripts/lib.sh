@@ -19,12 +19,14 @@ ensure_packages() {
 
 BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libcli11-dev)
 # The Debian package (cpack -G DEB): dpkg-shlibdeps finds its dependencies,
-# and CPack asks file(1) which installed files are programs.
-PACKAGING_PACKAGES=(dpkg-dev file)
+# and CPack asks file(1) which installed files are programs; scripts/test
+# checks the package with lintian, desktop-file-validate, appstreamcli, man
+# and bash's completion.
+PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream man-db bash-completion)
 # The Windows build (scripts/test-windows): the MinGW-w64 cross compiler,
-# GoogleTest's sources, CLI11's headers, Wine to run the tests, and a
-# virtual display for the window's tests.
-WINDOWS_PACKAGES=(make cmake g++-mingw-w64-x86-64-posix googletest libcli11-dev wine64 xvfb xauth)
+# GoogleTest's sources, CLI11's headers, Wine to run the tests, a virtual
+# display for the window's tests, and NSIS's makensis for the installer.
+WINDOWS_PACKAGES=(make cmake g++-mingw-w64-x86-64-posix googletest libcli11-dev wine64 xvfb xauth nsis)
 
 # Configures the build folder given with extra CMake options.
 configure() {

@@ -5,6 +5,7 @@
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 
+#include "platform/environment.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -156,6 +157,20 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
     EXPECT_EQ(readFile(w.dir.file("broken.sch")), "the old schedule");
     EXPECT_EQ(readFile(w.config), readFile(dataFile("expected/rota.ini")));
     EXPECT_EQ(readFile(names), "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n"); // to be filled in
+}
+
+// Help texts give the rule for the program folder, never the folder it is on
+// the machine that prints them: the texts end up in manual pages.
+TEST(Rotasch, HelpGivesTheProgramFolderRuleNotThisMachinesFolder)
+{
+    const std::vector<std::string> commands[] = {{"--help"}, {"convert", "--help"}, {"compile", "--help"}};
+    for (const auto& args : commands) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const Result run = rotasch(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_NE(run.out.find(rota::programFolderRule()), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find(rota::defaultProgramFolder()), std::string::npos) << run.out;
+    }
 }
 
 TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
