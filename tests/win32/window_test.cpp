@@ -257,6 +257,46 @@ TEST(Win32Window, AFileOfAnotherKindIsRefusedAndNothingIsWritten)
     EXPECT_FALSE(fs::exists(w.file("sked15.sch")));
 }
 
+TEST(Win32Window, CrowdedDatesAreMovedWhenTheUserAgrees)
+{
+    Window w;
+    test::writeFile(w.file("rota.ini"), test::crowdedSeasonNames());
+    test::writeFile(w.file("crowded.txt"), test::crowdedSeason());
+    w.chooseDataType(DataType::ScheduleData);
+    w.openSeason(w.file("crowded.txt"));
+    w.setText(name::scheduleName, "crowded");
+
+    w.prompts.answers = {true};
+    w.click(name::writeSchedule);
+    ASSERT_EQ(w.prompts.messages.size(), 1u);
+    EXPECT_NE(w.prompts.messages[0].find("07/08/00: 16 games"), std::string::npos) << w.prompts.messages[0];
+    EXPECT_EQ(w.rows()[17], "07/09/00|00N31|00N32|");
+    HWND list = w.control(name::seasonList);
+    EXPECT_EQ(ListView_GetSelectedCount(list), 1u);
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 17);
+    EXPECT_FALSE(fs::exists(w.file("crowded.sch")));
+    w.click(name::writeSchedule);
+    EXPECT_EQ(w.prompts.messages.size(), 1u);
+    EXPECT_TRUE(fs::exists(w.file("crowded.sch")));
+}
+
+TEST(Win32Window, AGameDateEditedInTheListMovesTheGameToItsPlace)
+{
+    Window w;
+    test::writeFile(w.file("rota.ini"), kNamedTeams);
+    test::writeFile(w.file("good.txt"), kGoodSeason);
+    w.chooseDataType(DataType::ScheduleData);
+    w.openSeason(w.file("good.txt"));
+    HWND list = w.control(name::seasonList);
+    SetFocus(list);
+    HWND edit = ListView_EditLabel(list, 0);
+    ASSERT_NE(edit, nullptr);
+    SetWindowTextW(edit, L"04/16/15");
+    SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(w.rows(), (std::vector<std::string>{"04/15/15|15Yanks|15Nats|", "04/16/15|15Sox|15As|"}));
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
+}
+
 TEST(Win32Window, DateBoxesKeepTheirMaskAsTheUserTypes)
 {
     Window w;
