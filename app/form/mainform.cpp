@@ -56,6 +56,18 @@ void MainForm::say(const Outcome& outcome)
         prompts_.message(messageText(outcome));
 }
 
+void MainForm::onButtonClicked(std::string_view name)
+{
+    const std::pair<const char*, void (MainForm::*)()> buttons[] = {
+        {name::openSeason, &MainForm::onOpenSeason},       {name::writeSchedule, &MainForm::onWriteSchedule},
+        {name::compileData, &MainForm::onCompileData},     {name::setTeamName, &MainForm::onSetTeamName},
+        {name::saveTeamTable, &MainForm::onSaveTeamTable}, {name::cancelTeamTable, &MainForm::onCancelTeamTable},
+    };
+    for (const auto& [button, handler] : buttons)
+        if (name == button)
+            (this->*handler)();
+}
+
 void MainForm::onDataTypeChosen()
 {
     if (session_.chooseDataType(static_cast<DataType>(view_.dataTypeIndex())))

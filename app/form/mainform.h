@@ -12,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rota::form {
@@ -56,6 +57,10 @@ public:
 
     // Sets the controls as the session's state has them.
     void refreshControls();
+
+    // A click on the push button of that component name ("Button1": Open
+    // Season, ...); other names are passed over.
+    void onButtonClicked(std::string_view name);
 
     void onDataTypeChosen();
     void onOpenSeason(); // also a click on "Select Year"

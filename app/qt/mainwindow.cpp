@@ -213,16 +213,10 @@ void MainWindow::connectControls()
     connect(control<QToolButton>(form::name::about), &QToolButton::clicked, this, &MainWindow::onAbout);
     connect(control<ClickableLabel>(form::name::selectYear), &ClickableLabel::clicked, this,
             [f] { f->onOpenSeason(); });
-    const std::pair<const char*, void (form::MainForm::*)()> buttons[] = {
-        {form::name::openSeason, &form::MainForm::onOpenSeason},
-        {form::name::writeSchedule, &form::MainForm::onWriteSchedule},
-        {form::name::compileData, &form::MainForm::onCompileData},
-        {form::name::setTeamName, &form::MainForm::onSetTeamName},
-        {form::name::saveTeamTable, &form::MainForm::onSaveTeamTable},
-        {form::name::cancelTeamTable, &form::MainForm::onCancelTeamTable},
-    };
-    for (const auto& [name, handler] : buttons)
-        connect(control<QPushButton>(name), &QPushButton::clicked, this, [f, handler = handler] { (f->*handler)(); });
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        const std::string name = button->objectName().toStdString();
+        connect(button, &QPushButton::clicked, this, [f, name] { f->onButtonClicked(name); });
+    }
     connect(teamNameEdit_, &QLineEdit::returnPressed, this, [f] { f->onSetTeamName(); });
 
     const auto chooseLine = [f](const QModelIndex& index) {

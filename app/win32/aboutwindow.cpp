@@ -2,6 +2,7 @@
 
 #include "app/form/form.h"
 #include "app/win32/text.h"
+#include "app/win32/windowclass.h"
 
 #include <commctrl.h>
 
@@ -23,18 +24,9 @@ HFONT arialBold(int pixels, bool italic)
 AboutWindow::AboutWindow()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExW(instance, kWindowClass, &windowClass)) {
-        windowClass.lpfnWndProc = &AboutWindow::windowProc;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = kWindowClass;
-        RegisterClassExW(&windowClass);
-    }
-    window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kWindowClass, fromLatin1(form::kAboutWindowTitle).c_str(),
-                              kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    registerWindowClass(kWindowClass, &objectWindowProc<AboutWindow>);
+    window_ = makeWindow(kWindowClass, fromLatin1(form::kAboutWindowTitle).c_str(), kWindowStyle,
+                         WS_EX_DLGMODALFRAME, this);
     icon_ = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL, 0,
                             0, 0, 0, window_, nullptr, instance, nullptr);
     for (const form::AboutText& text : form::aboutTexts())
@@ -52,10 +44,7 @@ AboutWindow::AboutWindow()
 
 AboutWindow::~AboutWindow()
 {
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
+    destroyWindow(window_);
     for (HFONT font : fonts_)
         DeleteObject(font);
     if (iconPicture_)
@@ -135,19 +124,6 @@ void AboutWindow::close()
     ShowWindow(window_, SW_HIDE);
 }
 
-LRESULT CALLBACK AboutWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
-}
-
 LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -158,13 +134,8 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (HIWORD(wParam) == STN_CLICKED) // on the icon or a text
             close();
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        // The texts and the read-only credits on the window's own colour.
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORSTATIC: // the texts and the read-only credits on the window's own colour
+        return buttonFaceColours(wParam);
     case WM_DPICHANGED:
         layout();
         return 0;

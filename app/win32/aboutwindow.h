@@ -23,7 +23,8 @@ public:
     void showModal(HWND owner);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename T>
+    friend LRESULT CALLBACK objectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK creditsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);

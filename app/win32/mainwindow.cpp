@@ -3,6 +3,7 @@
 #include "app/form/dateentry.h"
 #include "app/win32/aboutwindow.h"
 #include "app/win32/text.h"
+#include "app/win32/windowclass.h"
 
 #include <commctrl.h>
 
@@ -122,20 +123,10 @@ MainWindow::MainWindow(Session& session, form::Prompts& prompts, AboutWindow* ab
     : session_(session), prompts_(prompts), about_(about),
       form_(std::make_unique<form::MainForm>(session, prompts, static_cast<form::MainView&>(*this), batchOutput))
 {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExW(instance, kWindowClass, &windowClass)) {
-        windowClass.lpfnWndProc = &MainWindow::windowProc;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        windowClass.lpszClassName = kWindowClass;
-        RegisterClassExW(&windowClass);
-    }
-    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, fromLatin1(form::kApplicationTitle).c_str(),
-                              kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    registerWindowClass(kWindowClass, &objectWindowProc<MainWindow>,
+                        LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+    window_ = makeWindow(kWindowClass, fromLatin1(form::kApplicationTitle).c_str(), kWindowStyle,
+                         WS_EX_CONTROLPARENT, this);
     dpi_ = GetDpiForWindow(window_);
     if (dpi_ == 0)
         dpi_ = 96;
@@ -148,10 +139,7 @@ MainWindow::MainWindow(Session& session, form::Prompts& prompts, AboutWindow* ab
 
 MainWindow::~MainWindow()
 {
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
+    destroyWindow(window_);
     DeleteObject(font_);
     DeleteObject(aboutButtonFont_);
 }
@@ -351,19 +339,6 @@ HWND MainWindow::radioItem(const char* group, int item) const
     return found->items[static_cast<std::size_t>(item)];
 }
 
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
-}
-
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -382,14 +357,10 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         EndPaint(window_, &paint);
         return 0;
     }
-    case WM_CTLCOLORSTATIC: {
+    case WM_CTLCOLORSTATIC:
         // Captions and frames on the window's own colour; the "Game Data
         // Information" caption hides the frame line behind its text.
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+        return buttonFaceColours(wParam);
     case WM_SETCURSOR:
         if (busy_) {
             SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -452,17 +423,7 @@ void MainWindow::onCommand(int id, int code)
         if (line != LB_ERR)
             form_->onTeamLineChosen(static_cast<std::size_t>(line));
     } else if (code == BN_CLICKED) {
-        const std::pair<const char*, void (form::MainForm::*)()> buttons[] = {
-            {form::name::openSeason, &form::MainForm::onOpenSeason},
-            {form::name::writeSchedule, &form::MainForm::onWriteSchedule},
-            {form::name::compileData, &form::MainForm::onCompileData},
-            {form::name::setTeamName, &form::MainForm::onSetTeamName},
-            {form::name::saveTeamTable, &form::MainForm::onSaveTeamTable},
-            {form::name::cancelTeamTable, &form::MainForm::onCancelTeamTable},
-        };
-        for (const auto& [button, handler] : buttons)
-            if (name == button)
-                (form_.get()->*handler)();
+        form_->onButtonClicked(name);
     }
 }
 

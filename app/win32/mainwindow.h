@@ -49,7 +49,8 @@ private:
         HWND upDown = nullptr;   // a spin box's arrows
     };
 
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename T>
+    friend LRESULT CALLBACK objectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);

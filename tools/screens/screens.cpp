@@ -9,6 +9,7 @@
 #include "app/qt/mainwindow.h"
 #include "app/qt/widgets.h"
 #include "session/session.h"
+#include "tools/screens/scriptedprompts.h"
 #include "platform/fileio.h"
 
 #include <QApplication>
@@ -21,26 +22,6 @@
 #include <iostream>
 
 namespace {
-
-// Answers the open dialog with one file; messages go to standard error.
-class ScriptedPrompts : public rota::form::Prompts {
-public:
-    explicit ScriptedPrompts(std::string file) : file_(std::move(file)) {}
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void error(const std::string& text) override { std::cerr << text << "\n"; }
-    bool ask(const std::string& text) override
-    {
-        std::cerr << text << "\n";
-        return false;
-    }
-    std::optional<std::string> openFileName(const std::string&, const std::vector<rota::FileKind>&) override
-    {
-        return file_;
-    }
-
-private:
-    std::string file_;
-};
 
 bool save(QWidget* window, const QString& path)
 {

@@ -8,6 +8,7 @@
 #include "app/win32/aboutwindow.h"
 #include "app/win32/mainwindow.h"
 #include "session/session.h"
+#include "tools/screens/scriptedprompts.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -19,26 +20,6 @@
 namespace {
 
 constexpr DWORD kHoldMilliseconds = 2500;
-
-// Answers the open dialog with one file; messages go to standard error.
-class ScriptedPrompts : public rota::form::Prompts {
-public:
-    explicit ScriptedPrompts(std::string file) : file_(std::move(file)) {}
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void error(const std::string& text) override { std::cerr << text << "\n"; }
-    bool ask(const std::string& text) override
-    {
-        std::cerr << text << "\n";
-        return false;
-    }
-    std::optional<std::string> openFileName(const std::string&, const std::vector<rota::FileKind>&) override
-    {
-        return file_;
-    }
-
-private:
-    std::string file_;
-};
 
 // Keeps the windows painting for a while.
 void hold(DWORD milliseconds)
