@@ -225,11 +225,14 @@ void removeAbandonedTemporaries(const std::string& folder)
         return;
     FILETIME now{};
     ::GetSystemTimeAsFileTime(&now);
-    const auto ticks = [](const FILETIME& t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
     constexpr unsigned long long kHour = 60ULL * 60 * 10'000'000; // in 100 ns ticks
     do {
+        // (A time ahead of ours, from a share's clock, is no age.)
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && isTemporaryFileName(found.cFileName) &&
-            ticks(now) - ticks(found.ftLastWriteTime) > kHour)
+            ticks(now) > ticks(found.ftLastWriteTime) + kHour)
             ::DeleteFileA(joinPath(folder, found.cFileName).c_str());
     } while (::FindNextFileA(search, &found));
     ::FindClose(search);
