@@ -78,9 +78,29 @@ using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_
 //
 // Throws FileError (naming `path`) on any failure, saying when the old
 // content had to be written back and whether that failed; no temporary file
-// is left behind.
+// is left behind. A run killed while writing may leave one (see
+// isTemporaryFileName); each later write into the folder removes those
+// whose writer is gone (on Windows, those an hour old).
 void writeFileAtomically(const std::string& path, std::string_view bytes,
                          const WriteFunction& write = {});
+
+// True for the name of a temporary file that writeFileAtomically makes
+// beside its target: "<target>.<digits>-<digits>.tmp".
+inline bool isTemporaryFileName(std::string_view name)
+{
+    constexpr std::string_view tail = ".tmp";
+    if (!name.ends_with(tail))
+        return false;
+    name.remove_suffix(tail.size());
+    const std::size_t dot = name.rfind('.');
+    const std::size_t dash = name.rfind('-');
+    if (dot == std::string_view::npos || dash == std::string_view::npos || dash < dot + 2 || dash + 1 == name.size())
+        return false;
+    const auto digits = [](std::string_view text) {
+        return text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return digits(name.substr(dot + 1, dash - dot - 1)) && digits(name.substr(dash + 1));
+}
 
 // The folder part of `path` ("." when it has none).
 std::string parentFolder(const std::string& path);

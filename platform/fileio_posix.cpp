@@ -248,23 +248,6 @@ std::string temporaryName(const std::string& target)
     return target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
 }
 
-// True for a name temporaryName gives: "<name>.<digits>-<digits>.tmp".
-bool isTemporaryName(std::string_view name)
-{
-    constexpr std::string_view tail = ".tmp";
-    if (!name.ends_with(tail))
-        return false;
-    name.remove_suffix(tail.size());
-    const std::size_t dot = name.rfind('.');
-    const std::size_t dash = name.rfind('-');
-    if (dot == std::string_view::npos || dash == std::string_view::npos || dash < dot + 2 || dash + 1 == name.size())
-        return false;
-    const auto digits = [](std::string_view text) {
-        return text.find_first_not_of("0123456789") == std::string_view::npos;
-    };
-    return digits(name.substr(dot + 1, dash - dot - 1)) && digits(name.substr(dash + 1));
-}
-
 // Takes the writer's lock on a temporary file: held from before the file has
 // a name until after its rename (or removal), it tells a live writer's file
 // from one that a killed run left.
@@ -341,7 +324,7 @@ void removeAbandonedTemporaries(const std::string& folder)
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
-        if (!isTemporaryName(entry->d_name))
+        if (!isTemporaryFileName(entry->d_name))
             continue;
         const std::string path = joinPath(folder, entry->d_name);
         Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));

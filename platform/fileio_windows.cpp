@@ -215,11 +215,35 @@ Target checkTarget(const std::string& path)
     return t;
 }
 
+// Removes from `folder` the temporary files that killed runs left: those
+// untouched for an hour (a write takes far less).
+void removeAbandonedTemporaries(const std::string& folder)
+{
+    WIN32_FIND_DATAA found{};
+    HANDLE search = ::FindFirstFileA(joinPath(folder, "*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    constexpr unsigned long long kHour = 60ULL * 60 * 10'000'000; // in 100 ns ticks
+    do {
+        // (A time ahead of ours, from a share's clock, is no age.)
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && isTemporaryFileName(found.cFileName) &&
+            ticks(now) > ticks(found.ftLastWriteTime) + kHour)
+            ::DeleteFileA(joinPath(folder, found.cFileName).c_str());
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+}
+
 // Writes `bytes` to a temporary file, flushes it to disk and moves it over
 // the target. Returns false, having changed nothing, when the folder refuses
 // a new file; throws FileError, leaving no temporary file, on other failures.
 bool replaceByRename(const std::string& path, std::string_view bytes, const WriteFunction& write)
 {
+    removeAbandonedTemporaries(parentFolder(path));
     static std::atomic<unsigned> counter{0};
     std::string temp;
     int fd = -1;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -125,10 +126,12 @@ TEST(FitCrowdedDates, MovesTheLastGameThatCanGoToTheNearestDayWithRoom)
                       move.to + move.visitor + move.home);
         }
         EXPECT_EQ(crowdedDates(list.rows()), c.stuck);
-        for (const GameRow& row : c.rows)
-            if (!row.dh.empty())
+        for (const GameRow& row : c.rows) {
+            if (!row.dh.empty()) {
                 EXPECT_EQ(std::count_if(list.rows().begin(), list.rows().end(),
                                         [&](const GameRow& r) { return r.vis == row.vis && r.dh == row.dh; }),
                           1);
+            }
+        }
     }
 }
