@@ -94,6 +94,7 @@ TEST(CompileData, BatchBlocksPerLeague)
 
 TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
 {
+    const char* const kLeagueSuffix[] = {"A", "N", "F", "ALNL"}; // in the order of LeagueOption
     std::string american, national, both;
     // made: what the run made, null when it must fail; events: the event files are in the data folder;
     // asideBlocked: a folder stands where the earlier data file is set aside.
@@ -120,6 +121,13 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
         EXPECT_EQ(pathExists(home.file("S20.txt.previous")), c.asideBlocked);
         EXPECT_EQ(test::readFile(home.file("S20.txt")) == "earlier\r\n", !c.made);
         EXPECT_TRUE(&both != c.made || fs::is_empty(home.file("data"))); // all files consumed
+        // The batch file holds the bytes of tests/data/expected/rotadata-*.bat,
+        // written for the program folder C:\SCHED.
+        std::string batch = test::readFile(test::dataFile(std::string("expected/rotadata-") +
+                                                          kLeagueSuffix[static_cast<int>(c.league)] + ".bat"));
+        for (std::size_t at; (at = batch.find("C:\\SCHED")) != std::string::npos;)
+            batch.replace(at, 8, shortPathName(home.path()));
+        EXPECT_TRUE(test::readFile(home.file(kBatchFileName)) == batch);
         if (c.made) {
             // On Windows the box-score tool writes CRLF lines, and cmd's
             // "copy *.txt" ends the joined file with 0x1A.
