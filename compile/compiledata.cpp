@@ -95,15 +95,15 @@ std::string missingDataFileMessage(const std::string& dataFileName, const std::s
 
 namespace {
 
-// True when the data file at `path` holds a game: the box-score tool writes
-// a line of more than 120 characters for each. A run that found no event
+// True when the data file at `path` holds a game: a line of the box-score
+// tool's output of kShortestGameLine characters or more. A run that found no event
 // files still leaves a data file, made empty by the batch's redirections.
 bool holdsGames(const std::string& path)
 {
     try {
         LineReader lines = LineReader::ofFile(path);
         for (std::string_view line; lines.next(line);)
-            if (line.size() > 120)
+            if (line.size() >= kShortestGameLine)
                 return true;
     } catch (const FileError&) {
     }
