@@ -112,9 +112,8 @@ public:
     void operator()(const RenameFile& step)
     {
         const fs::path source = existing(step.from);
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(current_, error))
-            if (equalsIgnoringCase(entry.path().filename().string(), step.to) && entry.path() != source)
+        for (const fs::path& other : filesIn(current_, step.to))
+            if (other != source)
                 throw StepError("A duplicate file name exists, or the file cannot be found: " + step.to);
         fs::rename(source, current_ / step.to);
     }

@@ -6,15 +6,8 @@ namespace rota {
 
 namespace {
 
-Place inProgramFolder(std::string path)
-{
-    return {true, std::move(path)};
-}
-
-Place here(std::string path)
-{
-    return {false, std::move(path)};
-}
+constexpr auto inProgramFolder = Place::inProgramFolder;
+constexpr auto here = Place::here;
 
 // The event files of one league, the file they are joined into and the
 // box-score tool's output for them.

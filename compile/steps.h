@@ -8,6 +8,7 @@
 #include "common/vocabulary.h"
 
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -21,6 +22,9 @@ inline constexpr const char* kBatchFileName = "rotadata.bat";
 struct Place {
     bool underProgramFolder = false;
     std::string path; // under the program folder, "" is the folder itself
+
+    static Place inProgramFolder(std::string path) { return {true, std::move(path)}; }
+    static Place here(std::string path) { return {false, std::move(path)}; }
 };
 
 // The files a step takes from the folder the run stands in are named by a

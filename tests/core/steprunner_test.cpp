@@ -26,15 +26,8 @@ struct Folder {
     std::string tool() const { return dir.file(boxScoreToolName()); }
 };
 
-Place inProgramFolder(std::string path)
-{
-    return {true, std::move(path)};
-}
-
-Place here(std::string path)
-{
-    return {false, std::move(path)};
-}
+constexpr auto inProgramFolder = Place::inProgramFolder;
+constexpr auto here = Place::here;
 
 } // namespace
 
