@@ -2,9 +2,9 @@
 
 #include "common/ascii.h"
 #include "common/vocabulary.h"
+#include "compile/stagedcompile.h"
 #include "platform/environment.h"
 #include "platform/fileio.h"
-#include "platform/filelock.h"
 #include "schedule/schreader.h"
 #include "season/crowdeddates.h"
 #include "season/filekind.h"
@@ -15,11 +15,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -303,98 +301,6 @@ private:
     const Console& console_;
 };
 
-// A folder of our own under the system's temporary folder, removed with
-// everything in it when the object goes. While it exists its maker holds a
-// lock on it, taken before the folder is made, so that the folders of
-// compiles that were killed can be told from those of compiles under way.
-class StagingFolder {
-public:
-    StagingFolder()
-    {
-        removeAbandoned();
-        std::random_device random;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = fs::temp_directory_path() / (std::string(kPrefix) + std::to_string(random()));
-            lock_ = FileLock::tryExclusive(path_.string());
-            if (lock_ && fs::create_directory(path_))
-                return;
-            lock_.reset();
-        }
-        throw FileError("Cannot make a staging folder in " + fs::temp_directory_path().string());
-    }
-    ~StagingFolder() { remove(path_, std::move(lock_)); }
-    StagingFolder(const StagingFolder&) = delete;
-    StagingFolder& operator=(const StagingFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    static constexpr const char* kPrefix = "rotasch-";
-
-    // Removes the folder at `path` and its lock file; `lock` is held until
-    // the folder is gone.
-    static void remove(const fs::path& path, std::unique_ptr<FileLock> lock)
-    {
-        std::error_code error;
-        fs::remove_all(path, error);
-        lock.reset();
-        fs::remove(FileLock::lockFilePath(path.string()), error);
-    }
-
-    // Removes the staging folders (and lock files) of compiles that were
-    // killed: those whose lock can be taken.
-    static void removeAbandoned()
-    {
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), error)) {
-            std::string name = entry.path().filename().string();
-            if (name.ends_with(".lock"))
-                name.resize(name.size() - 5);
-            if (!name.starts_with(kPrefix) || !allDigits(std::string_view(name).substr(std::strlen(kPrefix))))
-                continue;
-            const fs::path folder = entry.path().parent_path() / name;
-            try {
-                if (auto lock = FileLock::tryExclusive(folder.string()))
-                    remove(folder, std::move(lock));
-            } catch (const FileError&) {
-                // Another user's, say: not ours to remove.
-            }
-        }
-    }
-
-    fs::path path_;
-    std::unique_ptr<FileLock> lock_;
-};
-
-// True for the files of season `year` that the batch file uses: event files
-// (YYYY*.EVA, YYYY*.EVN), roster files (*YYYY.ROS) and the team file TEAMYYYY.
-bool isSeasonFile(const std::string& name, int year)
-{
-    const std::string upper = upperCase(name);
-    const std::string y = std::to_string(year);
-    const auto ends = [&](const std::string& tail) {
-        return upper.size() >= tail.size() && upper.compare(upper.size() - tail.size(), tail.size(), tail) == 0;
-    };
-    if (upper.rfind(y, 0) == 0 && (ends(".EVA") || ends(".EVN")))
-        return true;
-    return ends(y + ".ROS") || upper == "TEAM" + y;
-}
-
-std::string findBoxScoreTool(const std::string& given)
-{
-    if (!given.empty())
-        return given;
-    // The program folder's tool, else one installed beside rotasch or in the
-    // package's own library folder.
-    const std::string installed = (fs::path(executableFolder()) / ".." / "lib" / "rotaschedule").string();
-    for (const std::string& folder : {defaultProgramFolder(), executableFolder(), installed}) {
-        const fs::path tool = fs::path(folder) / boxScoreToolName();
-        std::error_code error;
-        if (!folder.empty() && fs::is_regular_file(tool, error))
-            return tool.string();
-    }
-    return {};
-}
-
 int compile(const CompileOptions& options, ConvertOptions convertOptions, const Console& console)
 {
     const auto fail = [&](const std::string& message) {
@@ -408,48 +314,17 @@ int compile(const CompileOptions& options, ConvertOptions convertOptions, const 
         if (date->size() != 4 || !allDigits(*date))
             return console.err << "rotasch compile: --from and --to take MMDD, such as 0401\n", kUsageError;
     const std::string out = options.out.empty() ? std::to_string(options.year) + ".txt" : options.out;
-    const std::string tool = findBoxScoreTool(options.bgame);
-    std::error_code error;
-    if (tool.empty() || !fs::is_regular_file(tool, error))
+    const EventFolderCompile run{options.eventFolder, findBoxScoreTool(options.bgame), out, options.from,
+                                 options.to, options.year, *league};
+    if (run.boxScoreTool.empty())
         return fail("the box-score tool " + std::string(boxScoreToolName()) + " is not in " + defaultProgramFolder() +
-                    (tool.empty() ? std::string() : " (" + tool + " is no file)") +
+                    (options.bgame.empty() ? std::string() : " (" + options.bgame + " is no file)") +
                     ": put Retrosheet's tool there, or name it with --bgame");
-    if (!fs::is_directory(options.eventFolder, error))
-        return fail(options.eventFolder + ": no such folder" + (error ? " (" + error.message() + ")" : ""));
-
+    std::ostringstream complaints;
     try {
-        // The batch file deletes the files it stages: it only ever runs on copies.
-        StagingFolder staging;
-        fs::create_directory(staging.path() / "data");
-        int copied = 0;
-        for (const auto& entry : fs::directory_iterator(options.eventFolder)) {
-            const std::string name = entry.path().filename().string();
-            if (entry.is_regular_file() && isSeasonFile(name, options.year)) {
-                fs::copy_file(entry.path(), staging.path() / "data" / name);
-                ++copied;
-            }
-        }
-        if (copied == 0)
-            return fail(options.eventFolder + ": holds no event, roster or team files of " +
-                        std::to_string(options.year));
-        fs::copy_file(tool, staging.path() / boxScoreToolName());
-        fs::permissions(staging.path() / boxScoreToolName(), fs::perms::owner_all, fs::perm_options::add);
-
-        Session session(staging.path().string());
-        CompileInput input;
-        input.dataFileName = "season";
-        input.startDate = options.from.substr(0, 2) + "/" + options.from.substr(2, 2);
-        input.endDate = options.to.substr(0, 2) + "/" + options.to.substr(2, 2);
-        input.year = options.year;
-        input.league = *league;
-        std::ostringstream batchComplaints;
-        const Outcome outcome = session.compileData(input, batchComplaints);
-        if (!outcome.done()) {
-            console.err << batchComplaints.str();
-            return fail(oneLine(outcome));
-        }
-        writeFileAtomically(out, readFileBytes((staging.path() / "season.txt").string()));
+        compileEventFolder(run, complaints);
     } catch (const std::exception& error) {
+        console.err << complaints.str();
         return fail(error.what());
     }
     if (!convertOptions.quiet)

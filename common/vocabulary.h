@@ -2,6 +2,7 @@
 // season comes from, and the league option that picks its games.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -21,6 +22,11 @@ enum class LeagueOption {
     Federal,  // "F"
     AlNl,     // "AL/NL": both major leagues, not the Federal League
 };
+
+// A data file's game line (a line of the box-score tool's output for one
+// game) is longer than 120 characters: the tool pads each game's line to at
+// least this length, and only lines this long are taken for games.
+inline constexpr std::size_t kShortestGameLine = 121;
 
 // The option named on the command line: "A", "N", "F" or "ALNL" (any case).
 std::optional<LeagueOption> leagueOptionNamed(std::string_view name);

@@ -1,9 +1,10 @@
 #include "compile/compiledata.h"
 
 #include "common/ascii.h"
+#include "compile/steprunner.h"
 
-#include "platform/batchrunner.h"
 #include "platform/fileio.h"
+#include "platform/program.h"
 #include "platform/shortpath.h"
 #include "platform/textlines.h"
 
@@ -11,6 +12,10 @@
 
 namespace rota {
 
+namespace {
+
+// Characters 1, 2, 4 and 5 of a mask text "MM/DD": "04/01" gives "0401".
+// Throws std::invalid_argument for a text shorter than five characters.
 std::string dateKey(const std::string& maskText)
 {
     if (maskText.size() < 5)
@@ -18,6 +23,7 @@ std::string dateKey(const std::string& maskText)
     return {maskText[0], maskText[1], maskText[3], maskText[4]};
 }
 
+// True when `key` is zero or more blanks followed by one or more digits.
 bool keyConverts(const std::string& key)
 {
     std::size_t i = 0;
@@ -31,6 +37,7 @@ bool keyConverts(const std::string& key)
     return true;
 }
 
+// True when `name` holds only letters, digits, "_" and "-".
 bool isSafeDataFileName(const std::string& name)
 {
     for (char c : name) {
@@ -39,6 +46,8 @@ bool isSafeDataFileName(const std::string& name)
     }
     return true;
 }
+
+} // namespace
 
 std::string compileInputProblem(const CompileInput& input)
 {
@@ -74,18 +83,6 @@ std::string programDirProblem(const std::string& shortProgramDir)
     return {};
 }
 
-BatchSettings batchSettingsFor(const CompileInput& input, const std::string& shortProgramDir)
-{
-    BatchSettings settings;
-    settings.shortProgramDir = shortProgramDir;
-    settings.yearText = std::to_string(input.year);
-    settings.startKey = dateKey(input.startDate);
-    settings.endKey = dateKey(input.endDate);
-    settings.dataFileName = input.dataFileName + ".txt";
-    settings.league = input.league;
-    return settings;
-}
-
 std::string missingDataFileMessage(const std::string& dataFileName, const std::string& programDir)
 {
     return "The data file \"" + dataFileName + "\" was not made in \"" + programDir +
@@ -95,15 +92,16 @@ std::string missingDataFileMessage(const std::string& dataFileName, const std::s
 
 namespace {
 
-// True when the data file at `path` holds a game: the box-score tool writes
-// a line of more than 120 characters for each. A run that found no event
-// files still leaves a data file, made empty by the batch's redirections.
+// True when the data file at `path` holds a game: a line of the box-score
+// tool's output of kShortestGameLine characters or more. A run that found no
+// event files still leaves a data file, made empty by the tool's redirected
+// output.
 bool holdsGames(const std::string& path)
 {
     try {
         LineReader lines = LineReader::ofFile(path);
         for (std::string_view line; lines.next(line);)
-            if (line.size() > 120)
+            if (line.size() >= kShortestGameLine)
                 return true;
     } catch (const FileError&) {
     }
@@ -161,17 +159,33 @@ private:
 
 } // namespace
 
-bool compileSeason(const std::string& programDir, const CompileInput& input, std::ostream& diagnostics)
+bool compileSeason(const std::string& programDir, const CompileSettings& settings, std::ostream& diagnostics)
 {
-    const BatchSettings settings = batchSettingsFor(input, shortPathName(programDir));
+    const std::vector<Step> steps = compileSteps(settings);
     const std::string batchPath = joinPath(programDir, kBatchFileName);
-    const std::string dataPath = joinPath(programDir, settings.dataFileName);
-    saveLines(batchPath, composeBatch(settings));
+    const std::string dataPath = joinPath(programDir, settings.dataFileName + ".txt");
+    saveLines(batchPath, batchLines(steps, shortPathName(programDir)));
     EarlierDataFile earlier(dataPath);
-    runBatchFile(batchPath, programDir, diagnostics);
+    if (const std::string interpreter = batchInterpreter(); !interpreter.empty()) {
+        // The interpreter's exit status tells nothing of how the lines went.
+        try {
+            runProgram(interpreter, {"/c", batchPath}, programDir);
+        } catch (const ProgramError& error) {
+            diagnostics << error.what() << '\n';
+        }
+    } else {
+        runSteps(steps, programDir, diagnostics);
+    }
     const bool madeGames = holdsGames(dataPath);
     earlier.settle(madeGames);
     return madeGames;
+}
+
+bool compileSeason(const std::string& programDir, const CompileInput& input, std::ostream& diagnostics)
+{
+    const CompileSettings settings{input.dataFileName, dateKey(input.startDate), dateKey(input.endDate), input.year,
+                                   input.league};
+    return compileSeason(programDir, settings, diagnostics);
 }
 
 } // namespace rota

@@ -1,8 +1,9 @@
 // The Compile Data command without its window: the checks of the season
-// settings, and composing, saving and running the batch file.
+// settings, and writing the season's steps out as the batch file and
+// running them.
 #pragma once
 
-#include "compile/batchscript.h"
+#include "compile/steps.h"
 
 #include <ostream>
 #include <stdexcept>
@@ -25,16 +26,6 @@ struct CompileInput {
     LeagueOption league = LeagueOption::AlNl;
 };
 
-// Characters 1, 2, 4 and 5 of a mask text "MM/DD": "04/01" gives "0401".
-// Throws std::invalid_argument for a text shorter than five characters.
-std::string dateKey(const std::string& maskText);
-
-// True when `key` is zero or more blanks followed by one or more digits.
-bool keyConverts(const std::string& key);
-
-// True when `name` holds only letters, digits, "_" and "-".
-bool isSafeDataFileName(const std::string& name);
-
 // The first check message that `input` fails, in the order file name,
 // start date, end date; "" when every check passes. Throws
 // std::invalid_argument for a date text shorter than five characters.
@@ -45,20 +36,21 @@ std::string compileInputProblem(const CompileInput& input);
 // interpreter would take as an operator.
 std::string programDirProblem(const std::string& shortProgramDir);
 
-// The batch settings for `input` in the program folder `shortProgramDir`.
-BatchSettings batchSettingsFor(const CompileInput& input, const std::string& shortProgramDir);
-
 // The message shown when a run left no data file in the program folder.
 std::string missingDataFileMessage(const std::string& dataFileName, const std::string& programDir);
 
-// Composes the batch for `input`, saves it as "rotadata.bat" in
-// `programDir`, runs it there (the interpreter's complaints go to
-// `diagnostics`) and returns true when the run made the data file in
-// `programDir` and it holds games. A data file of an earlier run is set aside while the batch
-// runs, so it cannot pass for a new one, and put back when the run makes
-// none. Throws FileError when the batch cannot be saved or the old file
-// cannot be set aside, and std::invalid_argument as compileInputProblem
-// does.
+// Writes the steps of `settings` as "rotadata.bat" in `programDir` and
+// runs them there: the system's command interpreter runs the batch file, or
+// where there is none the steps run directly; the complaints of either go to
+// `diagnostics`. Returns true when the run made the data file in
+// `programDir` and it holds games. A data file of an earlier run is set
+// aside while the steps run, so it cannot pass for a new one, and put back
+// when the run makes none. Throws FileError when the batch file cannot be
+// saved or the old file cannot be set aside.
+bool compileSeason(const std::string& programDir, const CompileSettings& settings, std::ostream& diagnostics);
+
+// compileSeason for the settings as the window holds them. Throws
+// std::invalid_argument as compileInputProblem does.
 bool compileSeason(const std::string& programDir, const CompileInput& input, std::ostream& diagnostics);
 
 } // namespace rota

@@ -1,10 +1,9 @@
-// Compile Data: the checks of its settings, the batch file it composes, and
-// real runs of that batch over the sample event files.
+// Compile Data: the checks of its settings, the batch file it writes, and
+// real runs over the sample event files.
 #include "compile/compiledata.h"
 #include "platform/environment.h"
 #include "platform/fileio.h"
 #include "platform/shortpath.h"
-#include "platform/textlines.h"
 #include "session/session.h"
 #include "tests/support/testsupport.h"
 
@@ -64,36 +63,27 @@ TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
     EXPECT_EQ(compileInputProblem({"AL_00-b", " 4/01", "10/30", 1900, LeagueOption::AlNl}), "");
 }
 
-TEST(CompileData, BatchBlocksPerLeague)
+// The batch file's bytes for each league option are compared in the real
+// runs below; here, the texts given go into its lines as they stand.
+TEST(CompileData, BatchLinesTakeTheShortProgramFolderAndKeysAsGiven)
 {
-    const std::string both =
-        "cls\r\ncd C:\\S\\data\r\ncopy *.eva data.run\r\ncopy *.evn data1.run\r\ncopy *.ros roster.rrr\r\n"
-        "ren roster.rrr roster.ros\r\nmove team1900 C:\\S\\\r\ncd ..\r\n"
-        "C:\\S\\bgame -y 1900 -s 0401 -e 1030 -dsp C:\\S\\data\\data.run >> C:\\S\\data\\al.txt\r\n"
-        "C:\\S\\bgame -y 1900 -s 0401 -e 1030 -dsp C:\\S\\data\\data1.run >> C:\\S\\data\\nl.txt\r\n"
-        "move team1900 C:\\S\\data\\\r\ncd data\r\ncopy *.txt data.tx1\r\nren data.tx1 AL00.txt\r\n"
-        "move AL00.txt C:\\S\\\r\ndel data.run\r\ndel data1.run\r\ndel roster.ros\r\ndel al.txt\r\ndel nl.txt\r\n"
-        "del *.eva\r\ndel *.evn\r\ndel *.ros\r\ndel Team1900\r\ncd .. \r\n";
-    // One league's batch is the lines of both that do not name the other's files.
-    const auto without = [&](std::initializer_list<const char*> others) {
-        std::string kept;
-        for (const std::string& line : splitLines(both))
-            if (std::none_of(others.begin(), others.end(), [&](const char* o) { return line.find(o) != line.npos; }))
-                kept += line + "\r\n";
-        return kept;
+    const struct {
+        std::string shortProgramDir, startKey;
+        std::size_t line;
+        std::string text;
+    } cases[] = {
+        {"C:\\", "0401", 1, "cd C:\\\\data"}, // a drive's root doubles the separator
+        {"C:\\S", " 401", 8, "C:\\S\\bgame -y 1900 -s  401 -e 1030 -dsp C:\\S\\data\\data.run >> C:\\S\\data\\al.txt"},
     };
-    const std::pair<LeagueOption, std::string> cases[] = {
-        {LeagueOption::American, without({"data1.run", "nl.txt", "*.evn"})},
-        {LeagueOption::National, without({"data.run", "al.txt", "*.eva"})},
-        {LeagueOption::AlNl, both},
-        {LeagueOption::Federal, "cls\r\ncd C:\\S\\data\r\n"}};
-    for (const auto& [league, text] : cases)
-        EXPECT_EQ(joinLinesCrlf(composeBatch({"C:\\S", "1900", "0401", "1030", "AL00.txt", league})), text);
-    EXPECT_EQ(composeBatch({"C:\\", "1900", "0401", "1030", "AL00.txt", LeagueOption::American})[1], "cd C:\\\\data");
+    for (const auto& c : cases)
+        EXPECT_EQ(batchLines(compileSteps({"AL00", c.startKey, "1030", 1900, LeagueOption::AlNl}), c.shortProgramDir)
+                      .at(c.line),
+                  c.text);
 }
 
 TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
 {
+    const char* const kLeagueSuffix[] = {"A", "N", "F", "ALNL"}; // in the order of LeagueOption
     std::string american, national, both;
     // made: what the run made, null when it must fail; events: the event files are in the data folder;
     // asideBlocked: a folder stands where the earlier data file is set aside.
@@ -120,6 +110,13 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
         EXPECT_EQ(pathExists(home.file("S20.txt.previous")), c.asideBlocked);
         EXPECT_EQ(test::readFile(home.file("S20.txt")) == "earlier\r\n", !c.made);
         EXPECT_TRUE(&both != c.made || fs::is_empty(home.file("data"))); // all files consumed
+        // The batch file holds the bytes of tests/data/expected/rotadata-*.bat,
+        // written for the program folder C:\SCHED.
+        std::string batch = test::readFile(test::dataFile(std::string("expected/rotadata-") +
+                                                          kLeagueSuffix[static_cast<int>(c.league)] + ".bat"));
+        for (std::size_t at; (at = batch.find("C:\\SCHED")) != std::string::npos;)
+            batch.replace(at, 8, shortPathName(home.path()));
+        EXPECT_TRUE(test::readFile(home.file(kBatchFileName)) == batch);
         if (c.made) {
             // On Windows the box-score tool writes CRLF lines, and cmd's
             // "copy *.txt" ends the joined file with 0x1A.

@@ -1,5 +1,6 @@
 #include "tools/bgame/eventfile.h"
 
+#include "common/vocabulary.h"
 #include "platform/textlines.h"
 
 namespace rota::bgame {
@@ -140,9 +141,10 @@ std::string gameLine(const EventGame& g)
                        quoted(g.useDh) + "," + quoted(g.visitingPitcher) + "," + quoted(g.homePitcher) + "," +
                        clean(g.attendance) + "," + clean(g.timeOfGame) + ",";
     std::string umpire = clean(g.homeUmpire);
-    // The last field is padded so that every game line is longer than 120.
-    if (line.size() + umpire.size() + 2 < 121)
-        umpire.resize(121 - line.size() - 2, ' ');
+    // The last field is padded so that every game line is long enough to be
+    // taken for one.
+    if (line.size() + umpire.size() + 2 < kShortestGameLine)
+        umpire.resize(kShortestGameLine - line.size() - 2, ' ');
     return line + "\"" + umpire + "\"";
 }
 

@@ -1,0 +1,2 @@
+cls
+cd C:\SCHED\data
