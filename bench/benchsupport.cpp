@@ -1,7 +1,7 @@
 #include "bench/benchsupport.h"
 
+#include "common/textlines.h"
 #include "platform/fileio.h"
-#include "platform/textlines.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -90,7 +90,7 @@ std::string programFolder(const std::string& name, const std::string& seasonText
     session.openSeason(joinPath(naming, "season.txt"), {});
     std::vector<std::string> lines;
     int n = 0;
-    for (std::string line : loadLines(session.configFile())) {
+    for (std::string line : splitLines(readFileBytes(session.configFile()))) {
         if (!line.empty() && line.back() == '=')
             line += "Tm" + std::to_string(n++ % 1000);
         lines.push_back(line);

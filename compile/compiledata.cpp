@@ -5,7 +5,7 @@
 #include "platform/batchrunner.h"
 #include "platform/fileio.h"
 #include "platform/shortpath.h"
-#include "platform/textlines.h"
+#include "common/textlines.h"
 
 #include <filesystem>
 
@@ -101,7 +101,7 @@ namespace {
 bool holdsGames(const std::string& path)
 {
     try {
-        LineReader lines = LineReader::ofFile(path);
+        LineReader lines = readFileLines(path);
         for (std::string_view line; lines.next(line);)
             if (line.size() > 120)
                 return true;
@@ -166,7 +166,7 @@ bool compileSeason(const std::string& programDir, const CompileInput& input, std
     const BatchSettings settings = batchSettingsFor(input, shortPathName(programDir));
     const std::string batchPath = joinPath(programDir, kBatchFileName);
     const std::string dataPath = joinPath(programDir, settings.dataFileName);
-    saveLines(batchPath, composeBatch(settings));
+    writeFileAtomically(batchPath, joinLinesCrlf(composeBatch(settings)));
     EarlierDataFile earlier(dataPath);
     runBatchFile(batchPath, programDir, diagnostics);
     const bool madeGames = holdsGames(dataPath);

@@ -1,8 +1,8 @@
 #include "config/teamtable.h"
 
 #include "common/ascii.h"
-#include "platform/inifile.h"
-#include "platform/textlines.h"
+#include "common/textlines.h"
+#include "config/inifile.h"
 
 namespace rota {
 

@@ -1,9 +1,9 @@
 #include "fuzz/harness.h"
 
 #include "common/ascii.h"
+#include "common/textlines.h"
+#include "config/inifile.h"
 #include "platform/fileio.h"
-#include "platform/inifile.h"
-#include "platform/textlines.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 #include "season/schedulecsv.h"

@@ -3,7 +3,7 @@
 // the regression test runs the saved inputs through the same functions.
 #pragma once
 
-#include "platform/textlines.h"
+#include "common/textlines.h"
 
 #include <cstddef>
 #include <cstdint>

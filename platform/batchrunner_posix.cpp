@@ -3,7 +3,7 @@
 #include "common/ascii.h"
 
 #include "platform/fileio.h"
-#include "platform/textlines.h"
+#include "common/textlines.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -365,7 +365,7 @@ int runBatchFile(const std::string& batchPath, const std::string& workingDir, st
 {
     std::vector<std::string> lines;
     try {
-        lines = loadLines(batchPath);
+        lines = splitLines(readFileBytes(batchPath));
     } catch (const FileError& e) {
         diagnostics << e.what() << '\n';
         return 1;

@@ -1,6 +1,7 @@
 // File reads, whole or a piece at a time, and crash-safe whole-file writes.
 #pragma once
 
+#include "common/textlines.h"
 #include "platform/descriptor.h"
 
 #include <cstddef>
@@ -46,6 +47,10 @@ private:
     std::uint64_t size_ = 0;
     Descriptor fd_;
 };
+
+// The lines of the file at `path`, read a piece at a time (see LineReader).
+// Throws FileError as readFileBytes does, and when a read fails.
+LineReader readFileLines(const std::string& path, std::size_t pieceSize = kLinePieceSize);
 
 // True when `path` names an existing file or folder.
 bool pathExists(const std::string& path);

@@ -3,7 +3,7 @@
 #include "platform/batchrunner.h"
 
 #include "platform/fileio.h"
-#include "platform/textlines.h"
+#include "common/textlines.h"
 #include "tests/support/testsupport.h"
 
 #include <filesystem>
@@ -24,7 +24,7 @@ struct Folder {
     Folder() { fs::create_directory(dir.file("data")); }
     int run(const std::vector<std::string>& lines)
     {
-        saveLines(dir.file("test.bat"), lines);
+        writeFileAtomically(dir.file("test.bat"), joinLinesCrlf(lines));
         return runBatchFile(dir.file("test.bat"), s, said);
     }
     std::string data(const std::string& name) const { return dir.file("data/" + name); }

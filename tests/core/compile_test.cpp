@@ -1,10 +1,10 @@
 // Compile Data: the checks of its settings, the batch file it composes, and
 // real runs of that batch over the sample event files.
+#include "common/textlines.h"
 #include "compile/compiledata.h"
 #include "platform/environment.h"
 #include "platform/fileio.h"
 #include "platform/shortpath.h"
-#include "platform/textlines.h"
 #include "session/session.h"
 #include "tests/support/testsupport.h"
 

@@ -1,4 +1,4 @@
-#include "platform/inifile.h"
+#include "config/inifile.h"
 
 #include "platform/fileio.h"
 #include "tests/support/testsupport.h"

@@ -2,9 +2,9 @@
 // state offers, when a season may be written, the team names a load looks up
 // and adds to rota.ini, and the team table the user edits while other
 // programs may change the file.
+#include "config/inifile.h"
 #include "config/teamtable.h"
 #include "platform/fileio.h"
-#include "platform/inifile.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 #include "session/session.h"

@@ -7,7 +7,7 @@
 #include "app/win32/aboutwindow.h"
 #include "app/win32/mainwindow.h"
 #include "app/win32/text.h"
-#include "platform/inifile.h"
+#include "config/inifile.h"
 #include "tests/support/testprompts.h"
 #include "tests/support/testsupport.h"
 

@@ -1,6 +1,6 @@
 #include "tools/bgame/eventfile.h"
 
-#include "platform/textlines.h"
+#include "common/textlines.h"
 
 namespace rota::bgame {
 

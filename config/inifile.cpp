@@ -1,10 +1,9 @@
-#include "platform/inifile.h"
+#include "config/inifile.h"
 
 #include "common/ascii.h"
-
+#include "common/textlines.h"
 #include "platform/fileio.h"
 #include "platform/filelock.h"
-#include "platform/textlines.h"
 
 #include <optional>
 
