@@ -164,8 +164,8 @@ private:
 bool compileSeason(const std::string& programDir, const CompileInput& input, std::ostream& diagnostics)
 {
     const BatchSettings settings = batchSettingsFor(input, shortPathName(programDir));
-    const std::string batchPath = joinPath(programDir, kBatchFileName);
-    const std::string dataPath = joinPath(programDir, settings.dataFileName);
+    const std::string batchPath = (std::filesystem::path(programDir) / kBatchFileName).string();
+    const std::string dataPath = (std::filesystem::path(programDir) / settings.dataFileName).string();
     writeFileAtomically(batchPath, joinLinesCrlf(composeBatch(settings)));
     EarlierDataFile earlier(dataPath);
     runBatchFile(batchPath, programDir, diagnostics);

@@ -23,6 +23,31 @@ namespace rota {
 
 namespace {
 
+// The folder part of `path` ("." when it has none).
+std::string parentFolder(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// `folder` and `name` joined with one separator.
+std::string joinPath(const std::string& folder, const std::string& name)
+{
+    return folder.empty() ? name : folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+bool pathExists(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool isDirectory(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 // A failing command; what() is the interpreter's complaint.
 class CommandError : public std::runtime_error {
 public:

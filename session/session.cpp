@@ -52,7 +52,7 @@ void fillRows(SeasonList& list, const ParsedSeason& season, const std::vector<st
 } // namespace
 
 Session::Session(std::string programFolder)
-    : programFolder_(std::move(programFolder)), configFile_(joinPath(programFolder_, kConfigFileName))
+    : programFolder_(std::move(programFolder)), configFile_((std::filesystem::path(programFolder_) / kConfigFileName).string())
 {
 }
 

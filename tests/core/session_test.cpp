@@ -69,7 +69,7 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     ASSERT_TRUE(session.writeSchedule("EIGHTCHR").done());
     EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("EIGHTCHR.sch"))),
               (std::vector<ScheduleGame>{{"04/04/05", "05", "05", false}, {"09/30/05", "05", "05", false}}));
-    EXPECT_FALSE(pathExists(home.file("EIGHTCHR.sch")));
+    EXPECT_FALSE(std::filesystem::exists(home.file("EIGHTCHR.sch")));
     // Another data type chosen: nothing to write until a season is opened anew.
     EXPECT_TRUE(session.chooseDataType(DataType::GameLogs));
     EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused);
@@ -136,7 +136,7 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
         test::setReadOnly(seasons.path(), false);
         EXPECT_EQ(written.done(), !*c.problem);
         EXPECT_NE(test::textOf(written).find(c.problem), std::string::npos) << test::textOf(written);
-        EXPECT_EQ(pathExists(seasons.file("x.sch")) ? decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size() : 0,
+        EXPECT_EQ(std::filesystem::exists(seasons.file("x.sch")) ? decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size() : 0,
                   *c.problem ? 0u : 15u);
     }
     EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
@@ -181,7 +181,7 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
         EXPECT_NE(session.state(), State::Loaded) << i;
         EXPECT_FALSE(session.controls().writeSchedule) << i;
         EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused) << i;
-        EXPECT_FALSE(pathExists(seasons.file("OUT.sch"))) << i;
+        EXPECT_FALSE(std::filesystem::exists(seasons.file("OUT.sch"))) << i;
     }
     EXPECT_EQ(Session(home.path()).reloadSeason({}).kind, Outcome::Kind::Refused); // nothing opened yet
 }
