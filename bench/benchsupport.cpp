@@ -1,7 +1,7 @@
 #include "bench/benchsupport.h"
 
+#include "common/textlines.h"
 #include "platform/fileio.h"
-#include "platform/textlines.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -28,7 +28,7 @@ std::string sampleText(const std::string& name)
 
 std::string put(const std::string& name, const std::string& text)
 {
-    const std::string path = joinPath(workFolder(), name);
+    const std::string path = (std::filesystem::path(workFolder()) / name).string();
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     writeFileAtomically(path, text);
     return path;
@@ -70,7 +70,8 @@ std::string gameLogSeasons(int seasons)
 void openSeason(Session& session, DataType dataType)
 {
     session.chooseDataType(dataType);
-    const Outcome outcome = session.openSeason(joinPath(session.programFolder(), "season.txt"), {});
+    const Outcome outcome =
+        session.openSeason((std::filesystem::path(session.programFolder()) / "season.txt").string(), {});
     if (!outcome.done())
         throw std::runtime_error("the season did not load: " + outcome.detail);
     if (!session.missingTeams().empty())
@@ -82,15 +83,15 @@ std::string programFolder(const std::string& name, const std::string& seasonText
 {
     // A load of the names' season with no rota.ini adds every key it looks
     // up with an empty name; each then gets a name of its own.
-    const std::string naming = joinPath(workFolder(), name + "-naming");
+    const std::string naming = (std::filesystem::path(workFolder()) / (name + "-naming")).string();
     std::filesystem::remove_all(naming);
     put(name + "-naming/season.txt", namesFrom.empty() ? seasonText : namesFrom);
     Session session(naming);
     session.chooseDataType(dataType);
-    session.openSeason(joinPath(naming, "season.txt"), {});
+    session.openSeason((std::filesystem::path(naming) / "season.txt").string(), {});
     std::vector<std::string> lines;
     int n = 0;
-    for (std::string line : loadLines(session.configFile())) {
+    for (std::string line : splitLines(readFileBytes(session.configFile()))) {
         if (!line.empty() && line.back() == '=')
             line += "Tm" + std::to_string(n++ % 1000);
         lines.push_back(line);
@@ -98,7 +99,7 @@ std::string programFolder(const std::string& name, const std::string& seasonText
     std::filesystem::remove_all(naming);
     put(name + "/rota.ini", joinLinesCrlf(lines));
     put(name + "/season.txt", seasonText);
-    return joinPath(workFolder(), name);
+    return (std::filesystem::path(workFolder()) / name).string();
 }
 
 } // namespace rota::bench

@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <filesystem>
 
 using namespace rota;
 
@@ -35,8 +36,9 @@ void BM_ScheduleSeason(benchmark::State& state)
 {
     static const std::string folder = bench::programFolder(
         "schedule", bench::scheduleOfGames(static_cast<std::size_t>(state.range(0))), DataType::ScheduleData);
-    const std::string season = joinPath(folder, "season.txt"), ini = joinPath(folder, "rota.ini");
-    const std::string sch = joinPath(folder, "out.sch"), floorSch = joinPath(folder, "floor.sch");
+    const std::filesystem::path dir(folder);
+    const std::string season = (dir / "season.txt").string(), ini = (dir / "rota.ini").string();
+    const std::string sch = (dir / "out.sch").string(), floorSch = (dir / "floor.sch").string();
     std::string bytes;
     std::size_t games = 0;
     double seconds = 0, floorSeconds = 0;

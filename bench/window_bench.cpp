@@ -8,7 +8,6 @@
 #include "app/qt/mainwindow.h"
 #include "app/qt/widgets.h"
 #include "bench/benchsupport.h"
-#include "platform/fileio.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <malloc.h>
 
@@ -68,7 +68,7 @@ void BM_WindowGameLogSeasons(benchmark::State& state)
                                    rota::DataType::GameLogs, rota::bench::gameLogSeasons(1));
     rota::Session session(folder);
     FilePrompts prompts;
-    prompts.file = rota::joinPath(folder, "season.txt");
+    prompts.file = (std::filesystem::path(folder) / "season.txt").string();
     MainWindow window(session, prompts);
     window.findChild<RadioGroup*>(QString::fromLatin1(rota::form::name::dataType))->clickItem(static_cast<int>(rota::DataType::GameLogs));
     auto* openSeason = window.findChild<QPushButton*>(QString::fromLatin1(rota::form::name::openSeason));

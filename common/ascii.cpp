@@ -4,6 +4,15 @@
 
 namespace rota {
 
+namespace {
+
+constexpr char asciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
 std::string upperCase(std::string text)
 {
     for (char& c : text)

@@ -8,11 +8,6 @@
 
 namespace rota {
 
-constexpr char asciiUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 constexpr bool isAsciiDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -44,16 +39,6 @@ constexpr std::size_t firstControlByte(std::string_view text)
 
 // `c` written as 0x followed by two upper-case hex digits ("0x1B").
 std::string hexByte(char c);
-
-// `text` without the spaces and tabs at its ends.
-constexpr std::string_view trimBlanks(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 // True for a date "MM/DD/YY" made of digits.
 constexpr bool isDigitDate(std::string_view date)

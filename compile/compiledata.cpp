@@ -6,7 +6,7 @@
 #include "platform/fileio.h"
 #include "platform/program.h"
 #include "platform/shortpath.h"
-#include "platform/textlines.h"
+#include "common/textlines.h"
 
 #include <filesystem>
 
@@ -99,7 +99,7 @@ namespace {
 bool holdsGames(const std::string& path)
 {
     try {
-        LineReader lines = LineReader::ofFile(path);
+        LineReader lines = readFileLines(path);
         for (std::string_view line; lines.next(line);)
             if (line.size() >= kShortestGameLine)
                 return true;
@@ -162,9 +162,9 @@ private:
 bool compileSeason(const std::string& programDir, const CompileSettings& settings, std::ostream& diagnostics)
 {
     const std::vector<Step> steps = compileSteps(settings);
-    const std::string batchPath = joinPath(programDir, kBatchFileName);
-    const std::string dataPath = joinPath(programDir, settings.dataFileName + ".txt");
-    saveLines(batchPath, batchLines(steps, shortPathName(programDir)));
+    const std::string batchPath = (std::filesystem::path(programDir) / kBatchFileName).string();
+    const std::string dataPath = (std::filesystem::path(programDir) / (settings.dataFileName + ".txt")).string();
+    writeFileAtomically(batchPath, joinLinesCrlf(batchLines(steps, shortPathName(programDir))));
     EarlierDataFile earlier(dataPath);
     if (const std::string interpreter = batchInterpreter(); !interpreter.empty()) {
         // The interpreter's exit status tells nothing of how the lines went.

@@ -1,7 +1,7 @@
 #include "config/teamnames.h"
 
 #include "common/ascii.h"
-#include "platform/inifile.h"
+#include "config/inifile.h"
 
 #include <unordered_map>
 

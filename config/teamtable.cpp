@@ -1,83 +1,67 @@
 #include "config/teamtable.h"
 
 #include "common/ascii.h"
-#include "platform/inifile.h"
-#include "platform/textlines.h"
 
 namespace rota {
 
+namespace {
+
+// A key that a name cannot turn into something else.
+bool isEditableKey(const std::string& key)
+{
+    return !key.empty() && key.front() != '[';
+}
+
+} // namespace
+
 void TeamTable::load(const std::string& path)
 {
-    const IniFile file = readIniFile(path);
-    lines_ = file.lines();
-    sectionOfLine_.assign(lines_.size(), std::string());
-    // Only the first section of a name is read and written, as IniFile
-    // does; the entries of a later one of the same name cannot be edited.
-    std::string section;
-    bool inSection = false;
-    std::vector<std::string> seen;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (const auto name = iniSectionName(lines_[i])) {
-            section = *name;
-            inSection = true;
-            for (const std::string& earlier : seen)
-                inSection = inSection && !equalsIgnoringCase(earlier, section);
-            seen.push_back(section);
-        } else if (inSection) {
-            sectionOfLine_[i] = section;
-        }
-    }
+    file_ = readIniFile(path);
     for (const TeamEntry& edit : edits_)
-        applyEdit(edit);
+        if (editable(edit.section, edit.key))
+            file_.writeString(edit.section, edit.key, edit.value);
 }
 
 std::optional<TeamEntry> TeamTable::entryAt(std::size_t index) const
 {
-    if (index >= lines_.size() || sectionOfLine_[index].empty())
-        return std::nullopt;
-    // Keys as the INI store reads them; the value as it stands after "=".
-    const std::string& line = lines_[index];
-    const auto entry = iniEntry(line);
-    // A key that begins with "[" could become a section header once named.
-    if (!entry || entry->key.empty() || entry->key.front() == '[')
-        return std::nullopt;
-    const auto eq = line.find('=');
-    return TeamEntry{sectionOfLine_[index], std::string(entry->key),
-                     eq == std::string::npos ? std::string() : line.substr(eq + 1)};
+    for (const IniSection& section : file_.sections())
+        for (const IniEntry& entry : section.entries)
+            if (entry.line == index && section.line != std::string::npos && isEditableKey(entry.key))
+                return TeamEntry{section.name, entry.key, entry.value};
+    return std::nullopt;
+}
+
+const IniEntry* TeamTable::editable(const std::string& section, const std::string& key) const
+{
+    const IniSection* named = file_.section(section);
+    if (!named || named->line == std::string::npos)
+        return nullptr;
+    const IniEntry* entry = file_.entry(section, key);
+    return entry && isEditableKey(entry->key) ? entry : nullptr;
 }
 
 std::optional<std::size_t> TeamTable::lineOf(const std::string& section, const std::string& key) const
 {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (!equalsIgnoringCase(sectionOfLine_[i], section))
-            continue;
-        if (auto entry = entryAt(i); entry && equalsIgnoringCase(entry->key, key))
-            return i;
-    }
+    if (const IniEntry* entry = editable(section, key))
+        return entry->line;
     return std::nullopt;
-}
-
-void TeamTable::applyEdit(const TeamEntry& edit)
-{
-    if (auto line = lineOf(edit.section, edit.key))
-        lines_[*line] = entryAt(*line)->key + "=" + edit.value;
 }
 
 std::optional<std::size_t> TeamTable::set(const std::string& section, const std::string& key, const std::string& value)
 {
-    const auto line = lineOf(section, key);
-    if (!line)
+    const IniEntry* entry = editable(section, key);
+    if (!entry)
         return std::nullopt;
-    if (entryAt(*line)->value == value)
+    const std::size_t line = entry->line;
+    if (entry->value == value)
         return line;
-    TeamEntry edit{section, key, value};
-    applyEdit(edit);
+    file_.writeString(section, key, value);
     for (TeamEntry& earlier : edits_)
         if (equalsIgnoringCase(earlier.section, section) && equalsIgnoringCase(earlier.key, key)) {
             earlier.value = value;
             return line;
         }
-    edits_.push_back(std::move(edit));
+    edits_.push_back({section, key, value});
     return line;
 }
 

@@ -1,9 +1,9 @@
 #include "fuzz/harness.h"
 
 #include "common/ascii.h"
+#include "common/textlines.h"
+#include "config/inifile.h"
 #include "platform/fileio.h"
-#include "platform/inifile.h"
-#include "platform/textlines.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 #include "season/schedulecsv.h"
@@ -183,12 +183,17 @@ void entry(const std::uint8_t* data, std::size_t size)
     } catch (const FileError&) {
         return; // not 8-bit text
     }
+    // The name as the lookup reads it from any entry's line.
+    const std::string read = IniFile({"K=" + name}).readString("", "K");
     std::vector<TeamEntry> entries;
     for (std::size_t i = 0; i < table.lines().size(); ++i) {
         if (const auto entry = table.entryAt(i)) {
+            check(entry->value == IniFile(table.lines()).readString(entry->section, entry->key),
+                  "the panel shows the name the lookup reads");
             const std::size_t count = table.lines().size();
             const auto line = table.set(entry->section, entry->key, name);
-            check(line && *line <= i && table.entryAt(*line)->value == name, "a name is set on the entry's line");
+            check(line == i && table.lines()[i].ends_with("=" + name) && table.entryAt(i)->value == read,
+                  "a name is set on the entry's line");
             check(table.lines().size() == count, "naming a team adds or removes no line");
             entries.push_back(*entry);
         }
@@ -199,7 +204,7 @@ void entry(const std::uint8_t* data, std::size_t size)
     saved.load(path);
     for (const TeamEntry& entry : entries) {
         const auto line = saved.lineOf(entry.section, entry.key);
-        check(line && saved.entryAt(*line)->value == name, "a saved name is in the file");
+        check(line && saved.entryAt(*line)->value == read, "a saved name is in the file");
     }
 }
 

@@ -3,7 +3,7 @@
 // the regression test runs the saved inputs through the same functions.
 #pragma once
 
-#include "platform/textlines.h"
+#include "common/textlines.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,8 +30,9 @@ void lines(const std::uint8_t* data, std::size_t size);
 void ini(const std::uint8_t* data, std::size_t size);
 
 // The first line is a team name, the rest a rota.ini whose every entry is
-// given the name in the team table: it reads back, no line is added, and
-// after a save the file holds it.
+// given the name in the team table: each entry shows the name the lookup
+// reads, the name goes on the entry's own line and reads back, no line is
+// added, and after a save the file holds it.
 void entry(const std::uint8_t* data, std::size_t size);
 
 // A schedule CSV file: the first line is the header row, the others game

@@ -1,10 +1,9 @@
-// File reads, whole or a piece at a time, and crash-safe whole-file writes.
+// File reads, whole or as lines, and crash-safe whole-file writes.
 #pragma once
 
-#include "platform/descriptor.h"
+#include "common/textlines.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -28,30 +27,9 @@ std::string readFileBytes(const std::string& path);
 // be in) gives no value instead of an error.
 std::optional<std::string> readFileIfPresent(const std::string& path);
 
-// A regular file read from its start to its end, a piece at a time.
-class FileReader {
-public:
-    // Opens `path`. Throws FileError as readFileBytes does.
-    explicit FileReader(const std::string& path);
-
-    // The file's size when it was opened.
-    std::uint64_t size() const { return size_; }
-
-    // Reads the next bytes of the file, at most `capacity` of them, into
-    // `buffer`. Returns how many; 0 at the end. Throws FileError.
-    std::size_t read(char* buffer, std::size_t capacity);
-
-private:
-    std::string path_;
-    std::uint64_t size_ = 0;
-    Descriptor fd_;
-};
-
-// True when `path` names an existing file or folder.
-bool pathExists(const std::string& path);
-
-// True when `path` names an existing folder.
-bool isDirectory(const std::string& path);
+// The lines of the file at `path`, read a piece at a time (see LineReader).
+// Throws FileError as readFileBytes does, and when a read fails.
+LineReader readFileLines(const std::string& path, std::size_t pieceSize = kLinePieceSize);
 
 // The system call used to write a block of bytes at a descriptor's offset;
 // tests swap in one that fails.
@@ -86,26 +64,6 @@ void writeFileAtomically(const std::string& path, std::string_view bytes,
 
 // True for the name of a temporary file that writeFileAtomically makes
 // beside its target: "<target>.<digits>-<digits>.tmp".
-inline bool isTemporaryFileName(std::string_view name)
-{
-    constexpr std::string_view tail = ".tmp";
-    if (!name.ends_with(tail))
-        return false;
-    name.remove_suffix(tail.size());
-    const std::size_t dot = name.rfind('.');
-    const std::size_t dash = name.rfind('-');
-    if (dot == std::string_view::npos || dash == std::string_view::npos || dash < dot + 2 || dash + 1 == name.size())
-        return false;
-    const auto digits = [](std::string_view text) {
-        return text.find_first_not_of("0123456789") == std::string_view::npos;
-    };
-    return digits(name.substr(dot + 1, dash - dot - 1)) && digits(name.substr(dash + 1));
-}
-
-// The folder part of `path` ("." when it has none).
-std::string parentFolder(const std::string& path);
-
-// `folder` and `name` joined with one separator.
-std::string joinPath(const std::string& folder, const std::string& name);
+bool isTemporaryFileName(std::string_view name);
 
 } // namespace rota

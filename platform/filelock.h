@@ -24,12 +24,16 @@ public:
 
     // Throws FileError, naming the lock file, when it cannot be made or
     // opened, or the lock cannot be taken.
-    FileLock(const std::string& path, Mode mode);
+    FileLock(const std::string& path, Mode mode) { take(path, mode, true); }
     ~FileLock();
 
     // An exclusive lock on `path` if no one holds a lock on it, else
     // nothing: it does not wait. Throws FileError as the constructor does.
-    static std::unique_ptr<FileLock> tryExclusive(const std::string& path);
+    static std::unique_ptr<FileLock> tryExclusive(const std::string& path)
+    {
+        std::unique_ptr<FileLock> lock(new FileLock());
+        return lock->take(path, Exclusive, false) ? std::move(lock) : nullptr;
+    }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 

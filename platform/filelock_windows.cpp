@@ -7,19 +7,6 @@
 
 namespace rota {
 
-FileLock::FileLock(const std::string& path, Mode mode)
-{
-    take(path, mode, true);
-}
-
-std::unique_ptr<FileLock> FileLock::tryExclusive(const std::string& path)
-{
-    std::unique_ptr<FileLock> lock(new FileLock());
-    if (!lock->take(path, Exclusive, false))
-        return nullptr;
-    return lock;
-}
-
 bool FileLock::take(const std::string& path, Mode mode, bool wait)
 {
     const std::string lockPath = lockFilePath(path);

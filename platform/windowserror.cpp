@@ -4,6 +4,16 @@
 
 namespace rota {
 
+namespace {
+
+class WindowsErrors : public std::error_category {
+public:
+    const char* name() const noexcept override { return "windows"; }
+    std::string message(int code) const override { return describeSystemError(static_cast<unsigned long>(code)); }
+};
+
+} // namespace
+
 std::string describeSystemError(unsigned long code)
 {
     char* text = nullptr;
@@ -17,6 +27,12 @@ std::string describeSystemError(unsigned long code)
                                 message.back() == '.'))
         message.pop_back();
     return message;
+}
+
+std::error_code windowsError(unsigned long code)
+{
+    static const WindowsErrors category;
+    return {static_cast<int>(code), category};
 }
 
 } // namespace rota

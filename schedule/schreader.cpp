@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::size_t kDayHeaderLength = 2 + kDateLength;
 constexpr std::size_t kDhFieldLength = 6;
-constexpr std::string_view kDhMark = "/n:2  ";
-constexpr std::string_view kNoDh = "      ";
 
 // The offset in `bytes` of the first byte of [from, from + length) that is
 // not a blank, or npos.
@@ -88,9 +86,12 @@ std::vector<ScheduleGame> decodeScheduleFile(std::string_view bytes)
                 throw ScheduleFormatError(at, "a game follows an empty slot of its day record");
             ++slotsUsed;
             const std::size_t dhAt = at + 2 * kTeamTextLength;
-            const std::string_view dh = bytes.substr(dhAt, kDhFieldLength);
-            if (dh != kDhMark && dh != kNoDh)
-                throw ScheduleFormatError(dhAt, "the DH field is neither \"/n:2\" nor blank");
+            // The field holds the mark or nothing, then blanks.
+            const std::string_view mark = kDoubleheaderMark;
+            const bool doubleheader = bytes.substr(dhAt, mark.size()) == mark;
+            const std::size_t blankFrom = dhAt + (doubleheader ? mark.size() : 0);
+            if (firstNonBlank(bytes, blankFrom, dhAt + kDhFieldLength - blankFrom) != std::string_view::npos)
+                throw ScheduleFormatError(dhAt, "the DH field is neither \"" + std::string(mark) + "\" nor blank");
             if (const std::size_t rest = firstNonBlank(bytes, dhAt + kDhFieldLength, kSlotLength - 2 * kTeamTextLength - kDhFieldLength);
                 rest != std::string_view::npos)
                 throw ScheduleFormatError(rest, "the last 6 bytes of a game slot must be blank");
@@ -103,7 +104,7 @@ std::vector<ScheduleGame> decodeScheduleFile(std::string_view bytes)
             }
             games.push_back({std::string(date), withoutTrailingBlanks(bytes.substr(at, kTeamTextLength)),
                              withoutTrailingBlanks(bytes.substr(at + kTeamTextLength, kTeamTextLength)),
-                             dh == kDhMark});
+                             doubleheader});
         }
         if (slotsUsed == 0)
             throw ScheduleFormatError(record, "the day record for " + std::string(date) + " holds no game");

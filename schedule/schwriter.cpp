@@ -89,7 +89,7 @@ std::string buildScheduleFile(const std::vector<GameRow>& rows,
         put(at, row.vis);
         put(at + kTeamTextLength, row.home);
         if (!row.dh.empty())
-            file.replace(at + 2 * kTeamTextLength, 4, "/n:2");
+            put(at + 2 * kTeamTextLength, kDoubleheaderMark);
         if (progress)
             progress(i, n);
     }

@@ -1,7 +1,7 @@
 #include "season/filekind.h"
 
 #include "common/ascii.h"
-#include "platform/textlines.h"
+#include "common/textlines.h"
 #include "season/headedlayout.h"
 #include "season/schedulecsv.h"
 

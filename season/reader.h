@@ -1,8 +1,8 @@
 // The interface between the season loader and the reader of each data type.
 #pragma once
 
+#include "common/textlines.h"
 #include "common/vocabulary.h"
-#include "platform/textlines.h"
 #include "season/dataerror.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "season/schedulecsv.h"
 
 #include "common/ascii.h"
+#include "common/textlines.h"
 
 #include <algorithm>
 #include <optional>
@@ -9,13 +10,21 @@ namespace rota {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 std::string_view withoutByteOrderMark(std::string_view line)
 {
-    if (line.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        line.remove_prefix(kByteOrderMark.size());
+    if (line.starts_with(kUtf8ByteOrderMark))
+        line.remove_prefix(kUtf8ByteOrderMark.size());
     return line;
+}
+
+// `text` without the spaces and tabs at its ends.
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
 }
 
 // True when header field `field`, blanks around it ignored, is `name`

@@ -6,7 +6,8 @@
 
 namespace rota {
 
-// The doubleheader mark of a row into which a repeat of its game was folded.
+// The doubleheader mark of a row into which a repeat of its game was folded,
+// which its slot of a ".sch" day record carries too.
 inline constexpr const char* kDoubleheaderMark = "/n:2";
 
 struct GameRow {

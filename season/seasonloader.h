@@ -3,8 +3,8 @@
 // league option remain, each with its team codes, ready for the team names.
 #pragma once
 
+#include "common/textlines.h"
 #include "common/vocabulary.h"
-#include "platform/textlines.h"
 #include "season/dataerror.h"
 
 #include <array>

@@ -1,10 +1,10 @@
 #include "session/session.h"
 
 #include "common/ascii.h"
+#include "common/textlines.h"
 #include "config/teamnames.h"
 #include "platform/fileio.h"
 #include "platform/shortpath.h"
-#include "platform/textlines.h"
 #include "schedule/schwriter.h"
 #include "season/seasonloader.h"
 
@@ -52,7 +52,7 @@ void fillRows(SeasonList& list, const ParsedSeason& season, const std::vector<st
 } // namespace
 
 Session::Session(std::string programFolder)
-    : programFolder_(std::move(programFolder)), configFile_(joinPath(programFolder_, kConfigFileName))
+    : programFolder_(std::move(programFolder)), configFile_((std::filesystem::path(programFolder_) / kConfigFileName).string())
 {
 }
 
@@ -93,7 +93,7 @@ Outcome Session::load(const LoadSettings& settings, const Progress& progress)
     const std::string section = configSection(dataType);
     ParsedSeason season;
     try {
-        LineReader lines = LineReader::ofFile(seasonFile_);
+        LineReader lines = readFileLines(seasonFile_);
         readSeason(lines, {dataType, settings.league, settings.year}, season, progress);
     } catch (const DataError& error) {
         // The games read so far stay in sight, in file order, with the names

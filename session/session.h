@@ -69,7 +69,7 @@ public:
     // teams up (adding an empty entry for every team without a name) and
     // sorts the list by date. A file that cannot be read as that data type
     // leaves the configuration file untouched and the rows read so far in
-    // sight, and the state LoadFailed. `progress` counts lines.
+    // sight, and the state LoadFailed. `progress` counts the file's bytes.
     Outcome openSeason(const std::string& path, const LoadSettings& settings, const Progress& progress = {});
 
     // Reads the file of the last load again.

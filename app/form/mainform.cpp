@@ -22,13 +22,15 @@ private:
     bool& running_;
 };
 
-} // namespace
-
+// The "MM/DD" text of a date box as shown, an unfilled place ("_") read as
+// a blank.
 std::string dateOfMaskedText(std::string shown)
 {
     std::replace(shown.begin(), shown.end(), '_', ' ');
     return shown;
 }
+
+} // namespace
 
 MainForm::MainForm(Session& session, Prompts& prompts, MainView& view, std::ostream& batchOutput)
     : session_(session), prompts_(prompts), view_(view), batchOutput_(batchOutput)

@@ -94,8 +94,4 @@ private:
     bool commandRunning_ = false;
 };
 
-// The "MM/DD" text of a date box as shown, an unfilled place ("_") read as
-// a blank.
-std::string dateOfMaskedText(std::string shown);
-
 } // namespace rota::form

@@ -16,6 +16,22 @@ int showBox(const std::string& text, UINT style)
                        style | MB_TASKMODAL);
 }
 
+// The open dialog's filter for `kinds`: "Label\0*.txt;*.csv\0...\0\0".
+std::wstring fileDialogFilter(const std::vector<FileKind>& kinds)
+{
+    std::wstring filter;
+    for (const FileKind& kind : kinds) {
+        filter += fromLatin1(kind.label);
+        filter += L'\0';
+        std::wstring patterns;
+        for (const std::string& extension : kind.extensions)
+            patterns += (patterns.empty() ? L"*." : L";*.") + fromLatin1(extension);
+        filter += patterns.empty() ? L"*.*" : patterns;
+        filter += L'\0';
+    }
+    return filter + L'\0';
+}
+
 } // namespace
 
 void SystemPrompts::message(const std::string& text)
@@ -50,21 +66,6 @@ std::optional<std::string> SystemPrompts::openFileName(const std::string& folder
     if (!GetOpenFileNameW(&dialog))
         return std::nullopt;
     return toPath(file);
-}
-
-std::wstring fileDialogFilter(const std::vector<FileKind>& kinds)
-{
-    std::wstring filter;
-    for (const FileKind& kind : kinds) {
-        filter += fromLatin1(kind.label);
-        filter += L'\0';
-        std::wstring patterns;
-        for (const std::string& extension : kind.extensions)
-            patterns += (patterns.empty() ? L"*." : L";*.") + fromLatin1(extension);
-        filter += patterns.empty() ? L"*.*" : patterns;
-        filter += L'\0';
-    }
-    return filter + L'\0';
 }
 
 } // namespace rota::win32

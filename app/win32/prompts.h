@@ -14,7 +14,4 @@ public:
     std::optional<std::string> openFileName(const std::string& folder, const std::vector<FileKind>& kinds) override;
 };
 
-// The open dialog's filter for `kinds`: "Label\0*.txt;*.csv\0...\0\0".
-std::wstring fileDialogFilter(const std::vector<FileKind>& kinds);
-
 } // namespace rota::win32

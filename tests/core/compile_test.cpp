@@ -1,5 +1,6 @@
 // Compile Data: the checks of its settings, the batch file it writes, and
 // real runs over the sample event files.
+#include "common/textlines.h"
 #include "compile/compiledata.h"
 #include "platform/environment.h"
 #include "platform/fileio.h"
@@ -57,7 +58,7 @@ TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
         const Outcome outcome = session.compileData({c.name, c.start, c.end, 1900, LeagueOption::AlNl}, diagnostics);
         EXPECT_EQ(outcome.kind, c.kind);
         EXPECT_NE(test::textOf(outcome).find(c.message), std::string::npos) << test::textOf(outcome);
-        EXPECT_FALSE(pathExists(home + "/" + kBatchFileName));
+        EXPECT_FALSE(std::filesystem::exists(home + "/" + kBatchFileName));
         EXPECT_EQ(session.state(), SessionState::Idle);
     }
     EXPECT_EQ(compileInputProblem({"AL_00-b", " 4/01", "10/30", 1900, LeagueOption::AlNl}), "");
@@ -107,7 +108,7 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
         EXPECT_EQ(fs::current_path(), ours);
         EXPECT_EQ(outcome.done(), c.made != nullptr) << test::textOf(outcome) << diagnostics.str();
         EXPECT_EQ(session.state(), c.made ? SessionState::Compiled : SessionState::Idle);
-        EXPECT_EQ(pathExists(home.file("S20.txt.previous")), c.asideBlocked);
+        EXPECT_EQ(std::filesystem::exists(home.file("S20.txt.previous")), c.asideBlocked);
         EXPECT_EQ(test::readFile(home.file("S20.txt")) == "earlier\r\n", !c.made);
         EXPECT_TRUE(&both != c.made || fs::is_empty(home.file("data"))); // all files consumed
         // The batch file holds the bytes of tests/data/expected/rotadata-*.bat,
@@ -153,6 +154,6 @@ TEST(CompileData, PutsBackWhatAKilledRunSetAside)
         std::ostringstream diagnostics;
         EXPECT_FALSE(session.compileData({"S20", "04/01", "10/30", 2020, LeagueOption::AlNl}, diagnostics).done());
         EXPECT_TRUE(test::readFile(home.file("S20.txt")) == c.kept);
-        EXPECT_FALSE(pathExists(home.file("S20.txt.previous")));
+        EXPECT_FALSE(std::filesystem::exists(home.file("S20.txt.previous")));
     }
 }

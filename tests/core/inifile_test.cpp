@@ -1,9 +1,10 @@
-#include "platform/inifile.h"
+#include "config/inifile.h"
 
 #include "platform/fileio.h"
 #include "tests/support/testsupport.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <thread>
@@ -108,7 +109,7 @@ TEST(UpdateIniFile, MadeByTheFirstChangeSavedOnlyWhenAChangeCompletes)
     const std::string path = dir.file("rota.ini");
     EXPECT_EQ(readIniFile(path).lines(), Lines{});
     updateIniFile(path, [](IniFile& ini) { EXPECT_EQ(ini.readString("Game Data", "ABC"), ""); });
-    EXPECT_FALSE(pathExists(path)); // a read of a missing key leaves no file
+    EXPECT_FALSE(std::filesystem::exists(path)); // a read of a missing key leaves no file
     updateIniFile(path, [](IniFile& ini) { ini.writeString("Game Data", "ABC", "Sox"); });
     EXPECT_EQ(test::readFile(path), "[Game Data]\r\nABC=Sox\r\n");
     // A read-only file, or a change that throws, leaves the file as it was.

@@ -2,9 +2,9 @@
 // state offers, when a season may be written, the team names a load looks up
 // and adds to rota.ini, and the team table the user edits while other
 // programs may change the file.
+#include "config/inifile.h"
 #include "config/teamtable.h"
 #include "platform/fileio.h"
-#include "platform/inifile.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 #include "session/session.h"
@@ -69,7 +69,7 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     ASSERT_TRUE(session.writeSchedule("EIGHTCHR").done());
     EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("EIGHTCHR.sch"))),
               (std::vector<ScheduleGame>{{"04/04/05", "05", "05", false}, {"09/30/05", "05", "05", false}}));
-    EXPECT_FALSE(pathExists(home.file("EIGHTCHR.sch")));
+    EXPECT_FALSE(std::filesystem::exists(home.file("EIGHTCHR.sch")));
     // Another data type chosen: nothing to write until a season is opened anew.
     EXPECT_TRUE(session.chooseDataType(DataType::GameLogs));
     EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused);
@@ -136,7 +136,7 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
         test::setReadOnly(seasons.path(), false);
         EXPECT_EQ(written.done(), !*c.problem);
         EXPECT_NE(test::textOf(written).find(c.problem), std::string::npos) << test::textOf(written);
-        EXPECT_EQ(pathExists(seasons.file("x.sch")) ? decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size() : 0,
+        EXPECT_EQ(std::filesystem::exists(seasons.file("x.sch")) ? decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size() : 0,
                   *c.problem ? 0u : 15u);
     }
     EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
@@ -181,7 +181,7 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
         EXPECT_NE(session.state(), State::Loaded) << i;
         EXPECT_FALSE(session.controls().writeSchedule) << i;
         EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused) << i;
-        EXPECT_FALSE(pathExists(seasons.file("OUT.sch"))) << i;
+        EXPECT_FALSE(std::filesystem::exists(seasons.file("OUT.sch"))) << i;
     }
     EXPECT_EQ(Session(home.path()).reloadSeason({}).kind, Outcome::Kind::Refused); // nothing opened yet
 }
@@ -258,35 +258,58 @@ TEST(TeamTable, EditsFollowTheirKeyWhileOthersChangeTheFile)
         EXPECT_EQ(session.setTeamName("Game Data", key, "X").kind, Outcome::Kind::Refused) << key;
 }
 
-// The panel offers the entries the lookup reads, in files saved with a byte
-// order mark or with text after a header, and a name set there is the one
-// the lookup then finds, on the entry's own line.
-TEST(TeamTable, OffersTheEntriesTheLookupReads)
+// The panel offers an entry on each line the lookup reads a name from, with
+// that name, whatever blanks, quotes, duplicates, headers or byte order mark
+// the file holds; a name set there is the one the lookup then finds, on the
+// entry's own line.
+TEST(TeamTable, OffersEachEntryWithTheNameTheLookupReads)
 {
-    const std::string texts[] = {
-        "\xef\xbb\xbf[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n",
-        "[Schedule Data] ; 1915\r\nBOS AL=Sox\r\nNYA AL=\r\n",
-        "  [ schedule data ]  old names\r\n\tBOS AL\v= Sox\r\nnya al\r\n",
-        "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n[Schedule Data]\r\nCHA AL=\r\n",
+    const std::string bom = "\xef\xbb\xbf";
+    const struct {
+        std::string text;
+        std::vector<std::size_t> offered; // the lines that hold an entry; BOS AL's first
+        std::string sox;                  // the name of BOS AL
+    } cases[] = {
+        {bom + "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n", {1, 2}, "Sox"},
+        {"[Schedule Data] ; 1915\r\nBOS AL=Sox\r\nNYA AL=\r\n", {1, 2}, "Sox"},
+        {"  [ schedule data ]  old names\r\n\tBOS AL\v= Sox\r\nnya al\r\n", {1, 2}, "Sox"},
+        {"[Schedule Data]\r\nBOS AL = \"Red Sox\" \r\nNYA AL=''\r\n", {1, 2}, "Red Sox"},
+        {"[Schedule Data]\r\nBOS AL='Sox\r\nNYA AL=\r\n", {1, 2}, "'Sox"},
+        {"[Schedule Data]\r\nBOS AL==Sox ; 1901\r\n\r\nNYA AL=\r\n", {1, 3}, "=Sox ; 1901"},
+        {"[Schedule Data]\r\nbos al=Sox\r\nNYA AL=\r\nBOS AL=Red Sox\r\n", {1, 2}, "Sox"},
+        {"[Schedule Data]\r\nBOS AL\r\n=Sox\r\n[X\r\nNYA AL\r\n", {1, 4}, ""},
+        {"[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n[Schedule Data]\r\nCHA AL=\r\nBOS AL=Later\r\n", {1, 2},
+         "Sox"},
+        {"BOS AL=Top\r\n[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n", {2, 3}, "Sox"},
     };
-    for (const std::string& text : texts) {
-        SCOPED_TRACE(testing::PrintToString(text));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text));
         test::TempDir dir;
         const std::string path = dir.file("rota.ini");
-        test::writeFile(path, text);
+        test::writeFile(path, c.text);
         TeamTable table;
         table.load(path);
-        const auto sox = table.lineOf("Schedule Data", "BOS AL");
-        ASSERT_TRUE(sox);
-        EXPECT_EQ(trimIniBlanks(table.entryAt(*sox)->value), IniFile::load(path).readString("Schedule Data", "BOS AL"));
+        const IniFile ini = IniFile::load(path);
+        std::vector<std::size_t> offered;
+        for (std::size_t i = 0; i <= table.lines().size(); ++i)
+            if (const auto entry = table.entryAt(i)) {
+                offered.push_back(i);
+                EXPECT_EQ(entry->value, ini.readString(entry->section, entry->key)) << i;
+                EXPECT_EQ(table.lineOf(entry->section, entry->key), i);
+            }
+        EXPECT_EQ(offered, c.offered);
+        EXPECT_EQ(table.lineOf("Schedule Data", "BOS AL"), c.offered[0]);
+        EXPECT_EQ(table.entryAt(c.offered[0])->value, c.sox);
+        EXPECT_EQ(ini.readString("Schedule Data", "BOS AL"), c.sox);
         EXPECT_FALSE(table.lineOf("Schedule Data", "CHA AL")); // a later section of the name is not read
+
         const auto yanks = table.set("Schedule Data", "NYA AL", "Yanks");
-        ASSERT_TRUE(yanks);
+        ASSERT_EQ(yanks, c.offered[1]);
+        EXPECT_EQ(table.entryAt(*yanks)->value, "Yanks");
         table.save(path);
         const IniFile saved = IniFile::load(path);
         EXPECT_EQ(saved.readString("Schedule Data", "NYA AL"), "Yanks");
-        EXPECT_EQ(saved.lines().size(), table.lines().size());
-        EXPECT_EQ(saved.lines()[*yanks], table.lines()[*yanks]);
-        EXPECT_EQ(test::readFile(path).starts_with("\xef\xbb\xbf"), text.starts_with("\xef\xbb\xbf"));
+        EXPECT_EQ(saved.lines(), table.lines());
+        EXPECT_EQ(test::readFile(path).starts_with(bom), c.text.starts_with(bom));
     }
 }

@@ -44,7 +44,7 @@ TEST(StepRunner, NamesMatchWithoutRegardToCase)
         << f.said.str();
     EXPECT_EQ(test::readFile(f.data("data.run")), "first\nsecond\n"); // in name order
     EXPECT_EQ(test::readFile(f.data("c.evn")), "other\n");
-    EXPECT_FALSE(pathExists(f.data("TEAM1900")));
+    EXPECT_FALSE(std::filesystem::exists(f.data("TEAM1900")));
     EXPECT_EQ(test::readFile(f.data("roster.ros")), "r");
     EXPECT_EQ(f.said.str(), "");
 }

@@ -1,4 +1,4 @@
-#include "platform/textlines.h"
+#include "common/textlines.h"
 
 #include "fuzz/harness.h"
 #include "platform/fileio.h"
@@ -86,14 +86,14 @@ TEST(LineReader, LinesLongerThanAPieceAndWholeFiles)
     test::TempDir dir;
     const std::string path = dir.file("season.txt");
     test::writeFile(path, text);
-    LineReader file = LineReader::ofFile(path, 1000);
+    LineReader file = readFileLines(path, 1000);
     EXPECT_EQ(file.expectedSize(), text.size());
     Lines lines;
     for (std::string_view line; file.next(line);)
         lines.emplace_back(line);
     EXPECT_EQ(lines, splitLines(text));
-    EXPECT_THROW(LineReader::ofFile(dir.path() + "/missing.txt"), FileError);
-    EXPECT_THROW(LineReader::ofFile(dir.path()), FileError);
+    EXPECT_THROW(readFileLines(dir.path() + "/missing.txt"), FileError);
+    EXPECT_THROW(readFileLines(dir.path()), FileError);
 }
 
 TEST(LineReader, LongLinesAreCutAndTheirRestPassedOver)

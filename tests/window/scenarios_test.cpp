@@ -6,7 +6,7 @@
 #include "tests/window/driver.h"
 
 #include "platform/environment.h"
-#include "platform/inifile.h"
+#include "config/inifile.h"
 
 #include <gtest/gtest.h>
 

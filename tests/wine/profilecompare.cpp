@@ -10,8 +10,8 @@
 // (Windows turns UTF-8 into its ANSI code page).
 //
 //     profilecompare FOLDER    (the folder is made, filled and emptied)
+#include "config/inifile.h"
 #include "platform/fileio.h"
-#include "platform/inifile.h"
 
 #include <windows.h>
 

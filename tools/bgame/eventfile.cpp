@@ -1,7 +1,7 @@
 #include "tools/bgame/eventfile.h"
 
+#include "common/textlines.h"
 #include "common/vocabulary.h"
-#include "platform/textlines.h"
 
 namespace rota::bgame {
 

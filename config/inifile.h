@@ -27,22 +27,35 @@
 
 #include "platform/fileio.h"
 
+#include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace rota {
 
-// The text of one INI file held in memory, line for line as on disk.
+// An entry as the private-profile functions read it.
+struct IniEntry {
+    std::size_t line;  // its index in IniFile::lines()
+    std::string key;   // the text before the first "=", without the blanks around it
+    std::string value; // as readString gives it ("" when the line has no "=")
+};
+
+// A section as the private-profile functions read it.
+struct IniSection {
+    std::string name;              // between the brackets, less blanks; "" before the first header
+    std::size_t line;              // index of its header, or npos for the nameless section
+    std::vector<IniEntry> entries; // in file order, the first of each key only
+    std::size_t end;               // where a new entry goes: after its last line that is not blank
+};
+
+// The text of one INI file held in memory, line for line as on disk, and
+// what a lookup reads of it.
 class IniFile {
 public:
-    IniFile() = default;
-    explicit IniFile(std::vector<std::string> lines, bool byteOrderMark = false)
-        : lines_(std::move(lines)), byteOrderMark_(byteOrderMark)
-    {
-    }
+    IniFile() : IniFile(std::vector<std::string>{}) {}
+    explicit IniFile(std::vector<std::string> lines, bool byteOrderMark = false);
 
     // Reads `path`; a missing file gives an empty IniFile.
     // Throws FileError when the file exists but cannot be read (a folder,
@@ -50,6 +63,17 @@ public:
     // starts with a UTF-16 byte order mark (FF FE or FE FF). The message
     // names the file and says why; such a file is never rewritten.
     static IniFile load(const std::string& path);
+
+    // The sections a lookup can find, in file order, the nameless one first:
+    // the first section of each name (a later one of the same name is never
+    // read). They change with the text.
+    const std::vector<IniSection>& sections() const { return sections_; }
+
+    // The section `name` (blanks around it ignored, any case), or null.
+    const IniSection* section(std::string_view name) const;
+
+    // The entry of `key` in `section`, as readString finds it, or null.
+    const IniEntry* entry(std::string_view section, std::string_view key) const;
 
     // Returns the value of `key` in `section`, or "" when the section, the
     // key or the value is absent.
@@ -75,15 +99,11 @@ public:
     bool byteOrderMark() const { return byteOrderMark_; }
 
 private:
-    struct Found {
-        bool section = false;           // the section is there (the nameless one always is)
-        std::size_t sectionLine;        // index of its "[name]" line, or npos
-        std::size_t keyLine;            // index of the key's line, or npos
-        std::size_t insertAt;           // where a new key of the section goes
-    };
-    Found find(std::string_view section, std::string_view key) const;
+    // Reads the sections and entries of the lines anew.
+    void index();
 
     std::vector<std::string> lines_;
+    std::vector<IniSection> sections_;
     bool byteOrderMark_ = false;
     bool changed_ = false;
 };
@@ -91,19 +111,6 @@ private:
 // `text` without the blanks the private-profile functions ignore around
 // lines, names and values: space, tab, vertical tab, form feed and 0x1A.
 std::string_view trimIniBlanks(std::string_view text);
-
-// The name of the section a line opens ("[name]", with blanks around it and
-// any text after the last "]"), or nothing for any other line.
-std::optional<std::string_view> iniSectionName(std::string_view line);
-
-// The key and value of an entry line (see the file's head): the key before
-// the first "=", the value after it, both trimmed of blanks; no value when
-// the line has no "=". Nothing for a blank line or a section header.
-struct IniEntry {
-    std::string_view key;
-    std::optional<std::string_view> value;
-};
-std::optional<IniEntry> iniEntry(std::string_view line);
 
 // Reads `path`, runs `change` on its content and saves the result if it
 // changed (atomically), all under an exclusive lock of the file (FileLock),

@@ -1,6 +1,4 @@
-#include "platform/textlines.h"
-
-#include "platform/fileio.h"
+#include "common/textlines.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,14 +15,6 @@ LineReader::LineReader(ByteSource source, std::uint64_t expectedSize, std::size_
     : source_(std::move(source)), pieceSize_(std::max<std::size_t>(pieceSize, 1)), sourceEnded_(false),
       expectedSize_(expectedSize)
 {
-}
-
-LineReader LineReader::ofFile(const std::string& path, std::size_t pieceSize)
-{
-    auto file = std::make_shared<FileReader>(path);
-    const std::uint64_t size = file->size();
-    return LineReader([file](char* buffer, std::size_t capacity) { return file->read(buffer, capacity); }, size,
-                      pieceSize);
 }
 
 void LineReader::cutLinesLongerThan(std::size_t longestLine)
@@ -165,16 +155,6 @@ std::string joinLinesCrlf(const std::vector<std::string>& lines)
         bytes += "\r\n";
     }
     return bytes;
-}
-
-std::vector<std::string> loadLines(const std::string& path)
-{
-    return splitLines(readFileBytes(path));
-}
-
-void saveLines(const std::string& path, const std::vector<std::string>& lines)
-{
-    writeFileAtomically(path, joinLinesCrlf(lines));
 }
 
 } // namespace rota

@@ -1,4 +1,4 @@
-// Text files as lines.
+// Texts as lines, wherever their bytes come from.
 #pragma once
 
 #include <cstddef>
@@ -24,9 +24,10 @@ inline constexpr std::size_t kLinePieceSize = 64 * 1024;
 
 // Hands out the lines of a text one after another, as splitLines splits
 // them: a UTF-8 byte order mark at the start of the text is passed over
-// (counted as read) and the rest taken as bytes. A text held in memory is read in place; a file or other source is
-// read a piece at a time into a buffer that is reused, so a file of any
-// size costs the memory of its longest line and one piece.
+// (counted as read) and the rest taken as bytes. A text held in memory is
+// read in place; a file (readFileLines) or other source is read a piece at
+// a time into a buffer that is reused, so a file of any size costs the
+// memory of its longest line and one piece.
 class LineReader {
 public:
     // The lines of `text`, which must outlive the reader.
@@ -35,9 +36,6 @@ public:
     // The lines of the bytes `source` gives, `expectedSize` of them as far
     // as is known (for progress), read `pieceSize` bytes at a time.
     LineReader(ByteSource source, std::uint64_t expectedSize, std::size_t pieceSize = kLinePieceSize);
-
-    // The lines of the file at `path`. Throws FileError.
-    static LineReader ofFile(const std::string& path, std::size_t pieceSize = kLinePieceSize);
 
     // From now on a line longer than `longestLine` is handed out cut to
     // longestLine + 1 bytes, so that the caller can tell, and the rest of it
@@ -106,12 +104,5 @@ std::vector<std::string> splitLines(std::string_view bytes);
 
 // Joins `lines`, ending every line (the last one too) with CR LF.
 std::string joinLinesCrlf(const std::vector<std::string>& lines);
-
-// Reads the file at `path` as lines (see splitLines). Throws FileError.
-std::vector<std::string> loadLines(const std::string& path);
-
-// Saves `lines` as the whole file at `path` (see joinLinesCrlf), replacing
-// it atomically. Throws FileError; on failure the old file is untouched.
-void saveLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace rota

@@ -1,12 +1,12 @@
-#include "platform/inifile.h"
+#include "config/inifile.h"
 
 #include "common/ascii.h"
-
+#include "common/textlines.h"
 #include "platform/fileio.h"
 #include "platform/filelock.h"
-#include "platform/textlines.h"
 
 #include <optional>
+#include <unordered_set>
 
 namespace rota {
 
@@ -51,6 +51,16 @@ void refuseNonText(const std::string& path, std::string_view bytes)
         throw FileError("Cannot use \"" + path + "\": " + why + "; it was left as it is. Save it as plain text.");
 }
 
+// The name of the section that the trimmed `line` opens ("[name]", with
+// any text after the last "]"), or nothing for any other line.
+std::optional<std::string_view> sectionName(std::string_view line)
+{
+    const std::size_t close = line.rfind(']');
+    if (line.empty() || line.front() != '[' || close == std::string_view::npos)
+        return std::nullopt;
+    return trimIniBlanks(line.substr(1, close - 1));
+}
+
 } // namespace
 
 std::string_view trimIniBlanks(std::string_view text)
@@ -62,24 +72,10 @@ std::string_view trimIniBlanks(std::string_view text)
     return text;
 }
 
-std::optional<std::string_view> iniSectionName(std::string_view line)
+IniFile::IniFile(std::vector<std::string> lines, bool byteOrderMark)
+    : lines_(std::move(lines)), byteOrderMark_(byteOrderMark)
 {
-    line = trimIniBlanks(line);
-    const std::size_t close = line.rfind(']');
-    if (line.empty() || line.front() != '[' || close == std::string_view::npos)
-        return std::nullopt;
-    return trimIniBlanks(line.substr(1, close - 1));
-}
-
-std::optional<IniEntry> iniEntry(std::string_view line)
-{
-    line = trimIniBlanks(line);
-    if (line.empty() || iniSectionName(line))
-        return std::nullopt;
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos)
-        return IniEntry{line, std::nullopt};
-    return IniEntry{trimIniBlanks(line.substr(0, eq)), trimIniBlanks(line.substr(eq + 1))};
+    index();
 }
 
 IniFile IniFile::load(const std::string& path)
@@ -92,74 +88,89 @@ IniFile IniFile::load(const std::string& path)
     return IniFile(splitLines(*bytes), bytes->starts_with(kUtf8ByteOrderMark));
 }
 
-IniFile::Found IniFile::find(std::string_view section, std::string_view key) const
+void IniFile::index()
 {
-    section = trimIniBlanks(section);
-    key = trimIniBlanks(key);
-    // The lines before the first header form the nameless section.
-    Found found{section.empty(), npos, npos, 0};
-    bool inSection = found.section;
+    // The lines before the first header form the nameless section. A later
+    // section of a name already seen, and a later entry of a key already
+    // seen in its section, are passed over: lookups never reach them.
+    sections_.assign(1, IniSection{"", npos, {}, 0});
+    std::unordered_set<std::string> sectionsSeen{""}, keysSeen;
+    IniSection* current = &sections_.back();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (const auto name = iniSectionName(lines_[i])) {
-            if (inSection)
-                break; // only the first section of a name is read
-            if (equalsIgnoringCase(*name, section)) {
-                found.section = inSection = true;
-                found.sectionLine = i;
-                found.insertAt = i + 1;
+        const std::string_view line = trimIniBlanks(lines_[i]);
+        if (line.empty())
+            continue;
+        if (const auto name = sectionName(line)) {
+            current = nullptr;
+            if (sectionsSeen.insert(upperCase(std::string(*name))).second) {
+                current = &sections_.emplace_back(IniSection{std::string(*name), i, {}, i + 1});
+                keysSeen.clear();
             }
             continue;
         }
-        if (!inSection)
+        if (!current)
             continue;
-        const auto entry = iniEntry(lines_[i]);
-        if (!entry)
-            continue;
-        found.insertAt = i + 1;
-        if (found.keyLine == npos && equalsIgnoringCase(entry->key, key))
-            found.keyLine = i;
+        current->end = i + 1;
+        const std::size_t eq = line.find('=');
+        const std::string_view key = trimIniBlanks(line.substr(0, eq));
+        if (keysSeen.insert(upperCase(std::string(key))).second)
+            current->entries.push_back(
+                {i, std::string(key), eq == npos ? std::string() : valueRead(trimIniBlanks(line.substr(eq + 1)))});
     }
-    return found;
+}
+
+const IniSection* IniFile::section(std::string_view name) const
+{
+    name = trimIniBlanks(name);
+    for (const IniSection& section : sections_)
+        if (equalsIgnoringCase(section.name, name))
+            return &section;
+    return nullptr;
+}
+
+const IniEntry* IniFile::entry(std::string_view section, std::string_view key) const
+{
+    const IniSection* found = this->section(section);
+    if (!found)
+        return nullptr;
+    key = trimIniBlanks(key);
+    for (const IniEntry& entry : found->entries)
+        if (equalsIgnoringCase(entry.key, key))
+            return &entry;
+    return nullptr;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key) const
 {
-    const Found found = find(section, key);
-    if (found.keyLine == npos)
-        return {};
-    return valueRead(iniEntry(lines_[found.keyLine])->value.value_or(std::string_view()));
+    const IniEntry* found = entry(section, key);
+    return found ? found->value : std::string();
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
     key = trimIniBlanks(key);
     section = trimIniBlanks(section);
-    const Found found = find(section, key);
-    if (found.keyLine != npos) {
+    if (const IniEntry* found = entry(section, key)) {
         // The key keeps its spelling and the blanks before its "=".
-        const std::string_view old = trimIniBlanks(lines_[found.keyLine]);
-        std::string line(old.substr(0, old.find('=')));
+        std::string& old = lines_[found->line];
+        const std::string_view kept = trimIniBlanks(old);
+        std::string line(kept.substr(0, kept.find('=')));
         line += '=';
         line += value;
-        if (line != lines_[found.keyLine]) {
-            lines_[found.keyLine] = std::move(line);
-            changed_ = true;
-        }
-        return;
-    }
-    std::string line = std::string(key) + "=" + std::string(value);
-    if (found.section) {
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(found.insertAt), std::move(line));
+        if (line == old)
+            return;
+        old = std::move(line);
+    } else if (const IniSection* existing = this->section(section)) {
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(existing->end),
+                      std::string(key) + "=" + std::string(value));
     } else {
         if (!lines_.empty() && !trimIniBlanks(lines_.back()).empty())
             lines_.emplace_back();
-        std::string header = "[";
-        header += section;
-        header += ']';
-        lines_.push_back(std::move(header));
-        lines_.push_back(std::move(line));
+        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(std::string(key) + "=" + std::string(value));
     }
     changed_ = true;
+    index();
 }
 
 void IniFile::save(const std::string& path)
