@@ -8,6 +8,9 @@ namespace {
 
 using K = ControlKind;
 
+// The data types in the order of DataType.
+const std::vector<std::string_view> kDataTypeItems = {"Game Data", "Game Logs", "Schedule Data"};
+
 // Creation order is tab order: "Open Season" first, the data types last.
 // Controls that take no focus (labels, the "?" button, the bar) follow.
 const std::vector<Control> kMainWindowControls = {
@@ -34,8 +37,7 @@ const std::vector<Control> kMainWindowControls = {
     {name::setTeamName, K::Button, "Set", {496, 416, 59, 21}, {}, 0, true},
     {name::saveTeamTable, K::Button, "OK", {352, 448, 97, 25}, {}, 0, true},
     {name::cancelTeamTable, K::Button, "Cancel", {456, 448, 97, 25}, {}, 0, true},
-    {name::dataType, K::RadioGroup, "Retrosheet Data Type", {8, 8, 273, 57}, {}, 0, false, nullptr,
-     {"Game Data", "Game Logs", "Schedule Data"}},
+    {name::dataType, K::RadioGroup, "Retrosheet Data Type", {8, 8, 273, 57}, {}, 0, false, nullptr, kDataTypeItems},
     {name::about, K::ToolButton, "?", {289, 16, 25, 25}, "About this program..."},
     {name::gameDataCaption, K::Label, "Game Data Information", {16, 75}},
     {name::leagueHint, K::FixedLabel, "Select a league option before Opening a Season", {184, 200, 121, 26}},
