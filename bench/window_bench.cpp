@@ -70,7 +70,8 @@ void BM_WindowGameLogSeasons(benchmark::State& state)
     FilePrompts prompts;
     prompts.file = (std::filesystem::path(folder) / "season.txt").string();
     MainWindow window(session, prompts);
-    window.findChild<RadioGroup*>(QString::fromLatin1(rota::form::name::dataType))->clickItem(static_cast<int>(rota::DataType::GameLogs));
+    window.findChild<RadioGroup*>(QString::fromLatin1(rota::form::name::dataType))
+        ->clickItem(static_cast<int>(rota::DataType::GameLogs));
     auto* openSeason = window.findChild<QPushButton*>(QString::fromLatin1(rota::form::name::openSeason));
     window.show();
     resetPeakMemory();

@@ -215,8 +215,8 @@ private:
             const fs::path absolute = fs::absolute(output, error);
             const std::string key = upperCase((error ? output : absolute).lexically_normal().string());
             if (auto [at, added] = inputOf.try_emplace(key, file); !added) {
-                console_.err << "rotasch: " << at->second << " and " << file << " would both write "
-                             << output.string() << ": convert them one at a time, or give --out\n";
+                console_.err << "rotasch: " << at->second << " and " << file << " would both write " << output.string()
+                             << ": convert them one at a time, or give --out\n";
                 ok = false;
             }
             outputs.push_back(output.string());
@@ -261,8 +261,8 @@ private:
             std::string keys;
             for (const std::string& key : session.missingTeams())
                 keys += (keys.empty() ? "" : ", ") + key;
-            return std::to_string(session.missingTeams().size()) + " teams have no name in [" +
-                   session.teamSection() + "] of " + session.configFile() + ": " + keys +
+            return std::to_string(session.missingTeams().size()) + " teams have no name in [" + session.teamSection() +
+                   "] of " + session.configFile() + ": " + keys +
                    ". Name them there (or in the window's panel), or give --allow-missing";
         }
         FitReport fit;
@@ -314,8 +314,8 @@ int compile(const CompileOptions& options, ConvertOptions convertOptions, const 
         if (date->size() != 4 || !allDigits(*date))
             return console.err << "rotasch compile: --from and --to take MMDD, such as 0401\n", kUsageError;
     const std::string out = options.out.empty() ? std::to_string(options.year) + ".txt" : options.out;
-    const EventFolderCompile run{options.eventFolder, findBoxScoreTool(options.bgame), out, options.from,
-                                 options.to, options.year, *league};
+    const EventFolderCompile run{
+        options.eventFolder, findBoxScoreTool(options.bgame), out, options.from, options.to, options.year, *league};
     if (run.boxScoreTool.empty())
         return fail("the box-score tool " + std::string(boxScoreToolName()) + " is not in " + defaultProgramFolder() +
                     (options.bgame.empty() ? std::string() : " (" + options.bgame + " is no file)") +
@@ -352,9 +352,10 @@ void addConvertOptions(CLI::App& command, ConvertOptions& options, bool withType
     if (withType)
         command.add_option("--type", options.type, "schedule, gamelogs or gamedata (default: told by the content)");
     command.add_option("--league", options.league, "A, N, F or ALNL: the games kept")->capture_default_str();
-    command.add_option("--config", options.config,
-                       std::string("the rota.ini whose team names are used (default: rota.ini in the program folder, ") +
-                           programFolderRule() + ")");
+    command.add_option(
+        "--config", options.config,
+        std::string("the rota.ini whose team names are used (default: rota.ini in the program folder, ") +
+            programFolderRule() + ")");
     command.add_flag("--allow-missing", options.allowMissing, "write seasons whose teams have no name yet");
     command.add_flag("--fit", options.fit,
                      "move games off dates with more than 15 (a .sch day's room) to the nearest days on which "
@@ -376,7 +377,8 @@ int run(const std::vector<std::string>& args, Console console)
     CLI::App* convert = app.add_subcommand("convert", "write the .sch file of each Retrosheet file");
     convert->add_option("FILE", convertOptions.files, "schedule, game-log or compiled game-data files")->required();
     addConvertOptions(*convert, convertOptions, true);
-    convert->add_option("--year", convertOptions.year, "season year, for files that carry none (default: from the file name)");
+    convert->add_option("--year", convertOptions.year,
+                        "season year, for files that carry none (default: from the file name)");
     convert->add_option("--out", convertOptions.out,
                         "a .sch file (one input), or a folder (default: beside each input, named after it)");
 

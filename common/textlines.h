@@ -87,10 +87,10 @@ private:
     std::size_t begin_ = 0;      // start of the bytes not yet handed out
     std::size_t end_ = 0;        // end of the bytes held
     bool sourceEnded_ = true;
-    bool lastReadFilled_ = false;  // the last read filled all the space it was given
+    bool lastReadFilled_ = false; // the last read filled all the space it was given
     std::size_t longestLine_ = static_cast<std::size_t>(-1);
-    bool passingOver_ = false;     // the rest of a cut line is still to come
-    bool atStart_ = true;          // nothing handed out yet
+    bool passingOver_ = false;         // the rest of a cut line is still to come
+    bool atStart_ = true;              // nothing handed out yet
     std::uint64_t consumedBefore_ = 0; // bytes dropped from the buffer's front
     std::uint64_t expectedSize_ = 0;
     Search lineFeed_, carriageReturn_;

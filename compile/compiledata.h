@@ -12,8 +12,7 @@
 namespace rota {
 
 inline constexpr const char* kNoFileNameMessage = "You need to input a filename.";
-inline constexpr const char* kBadFileNameMessage =
-    "The data file name may hold only letters, digits, \"_\" and \"-\".";
+inline constexpr const char* kBadFileNameMessage = "The data file name may hold only letters, digits, \"_\" and \"-\".";
 inline constexpr const char* kBadStartDateMessage = "You need to enter a valid start date (MM/DD)";
 inline constexpr const char* kBadEndDateMessage = "You need to enter a valid end date (MM/DD)";
 

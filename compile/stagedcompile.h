@@ -19,9 +19,9 @@ public:
 };
 
 struct EventFolderCompile {
-    std::string eventFolder;  // the season's event, roster and team files, among others
-    std::string boxScoreTool; // the tool that the steps run
-    std::string dataFile;     // where the data file is written
+    std::string eventFolder;       // the season's event, roster and team files, among others
+    std::string boxScoreTool;      // the tool that the steps run
+    std::string dataFile;          // where the data file is written
     std::string startKey = "0401"; // MMDD
     std::string endKey = "1030";
     int year = 0;

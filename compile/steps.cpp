@@ -63,20 +63,19 @@ std::string batchLine(const Step& step, const std::string& s)
     const auto place = [&](const Place& p) {
         return !p.underProgramFolder ? p.path : p.path.empty() ? s : s + "\\" + p.path;
     };
-    return std::visit(
-        Overloaded{
-            [](const ClearScreen&) { return std::string("cls"); },
-            [&](const ChangeFolder& c) { return "cd " + place(c.folder) + (c.trailingBlank ? " " : ""); },
-            [](const JoinFiles& j) { return "copy " + j.files + " " + j.target; },
-            [](const RenameFile& r) { return "ren " + r.from + " " + r.to; },
-            [&](const MoveFile& m) { return "move " + m.file + " " + place(m.folder) + "\\"; },
-            [](const DeleteFiles& d) { return "del " + d.files; },
-            [&](const RunBoxScore& b) {
-                return place(inProgramFolder("bgame")) + " -y " + b.year + " -s " + b.startKey + " -e " + b.endKey +
-                       " -dsp " + place(b.events) + " >> " + place(b.output);
-            },
-        },
-        step);
+    return std::visit(Overloaded{
+                          [](const ClearScreen&) { return std::string("cls"); },
+                          [&](const ChangeFolder& c) { return "cd " + place(c.folder) + (c.trailingBlank ? " " : ""); },
+                          [](const JoinFiles& j) { return "copy " + j.files + " " + j.target; },
+                          [](const RenameFile& r) { return "ren " + r.from + " " + r.to; },
+                          [&](const MoveFile& m) { return "move " + m.file + " " + place(m.folder) + "\\"; },
+                          [](const DeleteFiles& d) { return "del " + d.files; },
+                          [&](const RunBoxScore& b) {
+                              return place(inProgramFolder("bgame")) + " -y " + b.year + " -s " + b.startKey + " -e " +
+                                     b.endKey + " -dsp " + place(b.events) + " >> " + place(b.output);
+                          },
+                      },
+                      step);
 }
 
 } // namespace

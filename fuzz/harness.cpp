@@ -41,8 +41,10 @@ const std::string& scratch()
     namespace fs = std::filesystem;
     static const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
     static const std::string folder = (base / ("rota-fuzz-" + std::to_string(std::random_device()()))).string();
-    static const int made =
-        (fs::create_directories(folder), std::atexit([] { std::error_code e; fs::remove_all(folder, e); }));
+    static const int made = (fs::create_directories(folder), std::atexit([] {
+                                 std::error_code e;
+                                 fs::remove_all(folder, e);
+                             }));
     return (void)made, folder;
 }
 

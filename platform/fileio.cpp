@@ -150,8 +150,7 @@ bool onFreeName(const std::string& target, std::string& temp, std::error_code& e
 // killed while writing leaves nothing behind; only a kill between the
 // file's naming and its rename leaves a temporary file, which the next
 // write into the folder removes.
-bool replaceByRename(const std::string& path, const sys::Target& t, std::string_view bytes,
-                     const WriteFunction& write)
+bool replaceByRename(const std::string& path, const sys::Target& t, std::string_view bytes, const WriteFunction& write)
 {
     sys::removeAbandonedTemporaries(t.folder);
     // Writes the bytes, gives the file the old one's owner and mode, and

@@ -59,8 +59,7 @@ using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_
 // is left behind. A run killed while writing may leave one (see
 // isTemporaryFileName); each later write into the folder removes those
 // whose writer is gone (on Windows, those an hour old).
-void writeFileAtomically(const std::string& path, std::string_view bytes,
-                         const WriteFunction& write = {});
+void writeFileAtomically(const std::string& path, std::string_view bytes, const WriteFunction& write = {});
 
 // True for the name of a temporary file that writeFileAtomically makes
 // beside its target: "<target>.<digits>-<digits>.tmp".

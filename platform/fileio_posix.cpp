@@ -39,7 +39,8 @@ bool lockAsWriter(int fd)
 // True when `fd` is still the file named `path`.
 bool stillNamed(int fd, const std::string& path)
 {
-    struct stat held {}, named {};
+    struct stat held {
+    }, named{};
     return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
            held.st_dev == named.st_dev;
 }

@@ -77,12 +77,12 @@ std::uint32_t processId();
 
 // Where a write of a path goes, and what is there now.
 struct Target {
-    std::string path;              // the path through its symbolic links, where they are followed
-    std::string folder;            // the folder that holds it
+    std::string path;   // the path through its symbolic links, where they are followed
+    std::string folder; // the folder that holds it
     Kind kind = Kind::Missing;
-    bool readOnly = false;         // a file whose write bits are all clear, or the system's read-only one
-    std::uint32_t links = 1;       // its names (hard links)
-    bool folderTakesFiles = true;  // false where the folder is known to take no new file
+    bool readOnly = false;        // a file whose write bits are all clear, or the system's read-only one
+    std::uint32_t links = 1;      // its names (hard links)
+    bool folderTakesFiles = true; // false where the folder is known to take no new file
 };
 
 // Fills `target` for a write of `path`: an error when its folder is missing

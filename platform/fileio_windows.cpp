@@ -126,9 +126,9 @@ std::error_code examineTarget(const std::string& path, Target& t)
     t.kind = Kind::Folder;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return {};
-    HANDLE file = ::CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    HANDLE file =
+        ::CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return windowsError(::GetLastError());
     BY_HANDLE_FILE_INFORMATION info{};

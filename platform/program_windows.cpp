@@ -83,8 +83,8 @@ int runProgram(const std::string& program, const std::vector<std::string>& args,
         startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
     }
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, redirect,
-                          CREATE_NO_WINDOW, nullptr, workingDir.c_str(), &startup, &process))
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, redirect, CREATE_NO_WINDOW, nullptr,
+                          workingDir.c_str(), &startup, &process))
         throw ProgramError("Cannot run " + command + ": " + describeSystemError(::GetLastError()));
     ::CloseHandle(process.hThread);
     const Handle running(process.hProcess);

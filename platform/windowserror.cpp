@@ -23,8 +23,8 @@ std::string describeSystemError(unsigned long code)
     std::string message = length ? std::string(text, length) : "error " + std::to_string(code);
     if (text)
         ::LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ' ||
-                                message.back() == '.'))
+    while (!message.empty() &&
+           (message.back() == '\n' || message.back() == '\r' || message.back() == ' ' || message.back() == '.'))
         message.pop_back();
     return message;
 }

@@ -92,19 +92,20 @@ std::vector<ScheduleGame> decodeScheduleFile(std::string_view bytes)
             const std::size_t blankFrom = dhAt + (doubleheader ? mark.size() : 0);
             if (firstNonBlank(bytes, blankFrom, dhAt + kDhFieldLength - blankFrom) != std::string_view::npos)
                 throw ScheduleFormatError(dhAt, "the DH field is neither \"" + std::string(mark) + "\" nor blank");
-            if (const std::size_t rest = firstNonBlank(bytes, dhAt + kDhFieldLength, kSlotLength - 2 * kTeamTextLength - kDhFieldLength);
+            if (const std::size_t rest =
+                    firstNonBlank(bytes, dhAt + kDhFieldLength, kSlotLength - 2 * kTeamTextLength - kDhFieldLength);
                 rest != std::string_view::npos)
                 throw ScheduleFormatError(rest, "the last 6 bytes of a game slot must be blank");
             for (const std::size_t team : {at, at + kTeamTextLength}) {
                 if (firstNonBlank(bytes, team, kTeamTextLength) == std::string_view::npos)
                     throw ScheduleFormatError(team, "a game slot has a blank team text");
-                if (const std::size_t c = firstControlByte(bytes.substr(team, kTeamTextLength)); c != std::string_view::npos)
-                    throw ScheduleFormatError(team + c, "a team text holds the control character " +
-                                                            hexByte(bytes[team + c]));
+                if (const std::size_t c = firstControlByte(bytes.substr(team, kTeamTextLength));
+                    c != std::string_view::npos)
+                    throw ScheduleFormatError(team + c,
+                                              "a team text holds the control character " + hexByte(bytes[team + c]));
             }
             games.push_back({std::string(date), withoutTrailingBlanks(bytes.substr(at, kTeamTextLength)),
-                             withoutTrailingBlanks(bytes.substr(at + kTeamTextLength, kTeamTextLength)),
-                             doubleheader});
+                             withoutTrailingBlanks(bytes.substr(at + kTeamTextLength, kTeamTextLength)), doubleheader});
         }
         if (slotsUsed == 0)
             throw ScheduleFormatError(record, "the day record for " + std::string(date) + " holds no game");

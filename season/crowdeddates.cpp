@@ -58,7 +58,9 @@ std::string dateText(Day day)
     int month = 1, rest = day.ofYear;
     while (rest >= monthLength(month, day.yy))
         rest -= monthLength(month++, day.yy);
-    const auto two = [](int n) { return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)}; };
+    const auto two = [](int n) {
+        return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+    };
     return two(month) + "/" + two(rest + 1) + "/" + two(day.yy);
 }
 
@@ -78,8 +80,8 @@ public:
     bool plays(const std::string& date, const std::string& team) const
     {
         const auto at = dates_.find(date);
-        return at != dates_.end() && std::find(at->second.teams.begin(), at->second.teams.end(), team) !=
-                                         at->second.teams.end();
+        return at != dates_.end() &&
+               std::find(at->second.teams.begin(), at->second.teams.end(), team) != at->second.teams.end();
     }
     void add(const GameRow& row)
     {

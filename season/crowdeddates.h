@@ -32,8 +32,8 @@ struct MovedGame {
 };
 
 struct FitReport {
-    std::vector<MovedGame> moves;       // in the order they were made
-    std::vector<CrowdedDate> stuck;     // crowded dates none of whose games could move
+    std::vector<MovedGame> moves;   // in the order they were made
+    std::vector<CrowdedDate> stuck; // crowded dates none of whose games could move
     bool fits() const { return stuck.empty(); }
 };
 

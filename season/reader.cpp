@@ -111,8 +111,9 @@ std::string ReadContext::columns(std::size_t from, std::size_t to) const
 void ReadContext::readDate(std::string& out, std::size_t yearColumn, std::size_t monthColumn,
                            std::size_t dayColumn) const
 {
-    const char date[8] = {column(monthColumn), column(monthColumn + 1), '/', column(dayColumn),
-                          column(dayColumn + 1),   '/',                 column(yearColumn), column(yearColumn + 1)};
+    const char date[8] = {column(monthColumn), column(monthColumn + 1), '/',
+                          column(dayColumn),   column(dayColumn + 1),   '/',
+                          column(yearColumn),  column(yearColumn + 1)};
     out.assign(date, sizeof date);
 }
 

@@ -15,8 +15,8 @@ namespace rota {
 
 // The fields of one game as a reader finds them in its line.
 struct GameLine {
-    std::string date;          // MM/DD/YY
-    std::string visitorCode;   // team codes as they stand in the line
+    std::string date;        // MM/DD/YY
+    std::string visitorCode; // team codes as they stand in the line
     std::string homeCode;
     std::string visitorLeague; // leagues (not in Game Data)
     std::string homeLeague;
@@ -30,14 +30,14 @@ public:
     {
     }
 
-    LineReader& lines;            // the file, read line by line
-    std::size_t lineIndex = 0;    // index of `line` in the file
-    std::string_view line;        // the line being read
-    GameLine game;                // what the reader found
-    bool skip = false;            // set when the league option drops the game
+    LineReader& lines;         // the file, read line by line
+    std::size_t lineIndex = 0; // index of `line` in the file
+    std::string_view line;     // the line being read
+    GameLine game;             // what the reader found
+    bool skip = false;         // set when the league option drops the game
     const LeagueOption league;
-    const int yearValue;          // the season year chosen by the user
-    std::string& seasonYear;      // two-digit year, prefix of the team texts
+    const int yearValue;     // the season year chosen by the user
+    std::string& seasonYear; // two-digit year, prefix of the team texts
 
     // The character at `column` (counted from 1) of the line.
     // Throws DataError when the line ends before it.

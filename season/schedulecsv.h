@@ -57,7 +57,6 @@ struct ScheduleCsvGame {
 // DataError for an unterminated quote, a row with fewer fields than the
 // header names, or a date that is not YYYYMMDD with a month 01-12 and a
 // day 01-31.
-ScheduleCsvGame readScheduleCsvRow(std::string_view line, const ScheduleCsvColumns& columns,
-                                   std::size_t lineIndex);
+ScheduleCsvGame readScheduleCsvRow(std::string_view line, const ScheduleCsvColumns& columns, std::size_t lineIndex);
 
 } // namespace rota

@@ -109,8 +109,7 @@ std::string noGamesMessage(const std::string& fileName, DataType dataType)
            " and that the League option fits it.";
 }
 
-void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& season,
-                const LineProgress& progress)
+void readSeason(LineReader& lines, const SeasonOptions& options, ParsedSeason& season, const LineProgress& progress)
 {
     const auto dropEverything = [&] {
         season.games.clear();

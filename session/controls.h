@@ -17,12 +17,12 @@ enum class SessionState {
 };
 
 struct ControlStates {
-    bool compileData;        // "Compile Data"
-    bool gameDataSettings;   // year, data file name, start and end dates
-    bool openSeason;         // "Open Season" (the "Select Year" label is no part of
-                             // this table: it opens a season in any mode)
-    bool writeSchedule;      // "Create .SCH" and the ".SCH" file name
-    bool leagueHint;         // "Select a league option before Opening a Season"
+    bool compileData;      // "Compile Data"
+    bool gameDataSettings; // year, data file name, start and end dates
+    bool openSeason;       // "Open Season" (the "Select Year" label is no part of
+                           // this table: it opens a season in any mode)
+    bool writeSchedule;    // "Create .SCH" and the ".SCH" file name
+    bool leagueHint;       // "Select a league option before Opening a Season"
 };
 
 ControlStates controlStates(DataType dataType, SessionState state);

@@ -34,7 +34,7 @@ std::vector<std::string> teamKeysOf(const ParsedSeason& season, DataType dataTyp
 // in that one; each team text is the season year followed by the name of
 // the team (`names` follows the season's team list).
 void fillRows(SeasonList& list, const ParsedSeason& season, const std::vector<std::string>& names,
-                     const std::vector<std::uint32_t>& order = {})
+              const std::vector<std::uint32_t>& order = {})
 {
     std::vector<std::string> texts;
     texts.reserve(names.size());
@@ -52,7 +52,8 @@ void fillRows(SeasonList& list, const ParsedSeason& season, const std::vector<st
 } // namespace
 
 Session::Session(std::string programFolder)
-    : programFolder_(std::move(programFolder)), configFile_((std::filesystem::path(programFolder_) / kConfigFileName).string())
+    : programFolder_(std::move(programFolder)),
+      configFile_((std::filesystem::path(programFolder_) / kConfigFileName).string())
 {
 }
 

@@ -56,20 +56,20 @@ inline constexpr char aboutCredits[] = "Memo1";
 } // namespace name
 
 enum class ControlKind {
-    RadioGroup,    // a captioned group of radio buttons in two columns
-    ToolButton,    // a flat button that takes no keyboard focus
-    Label,         // a caption of natural size
-    ClickLabel,    // a caption that runs a command when clicked
-    FixedLabel,    // a caption of fixed size (word-wrapped when it has room)
-    SpinBox,       // a whole number with up and down arrows
-    Edit,          // one line of text
-    DateEdit,      // "MM/DD": two digits, the fixed slash, two digits
-    Button,        // a push button
-    GameList,      // the season's games in four columns; dates editable
-    LineList,      // a list of text lines, one chosen at a time
-    ProgressBar,   // a smooth bar
-    Picture,       // the program's icon
-    CreditsText,   // read-only text with a vertical scroll bar
+    RadioGroup,  // a captioned group of radio buttons in two columns
+    ToolButton,  // a flat button that takes no keyboard focus
+    Label,       // a caption of natural size
+    ClickLabel,  // a caption that runs a command when clicked
+    FixedLabel,  // a caption of fixed size (word-wrapped when it has room)
+    SpinBox,     // a whole number with up and down arrows
+    Edit,        // one line of text
+    DateEdit,    // "MM/DD": two digits, the fixed slash, two digits
+    Button,      // a push button
+    GameList,    // the season's games in four columns; dates editable
+    LineList,    // a list of text lines, one chosen at a time
+    ProgressBar, // a smooth bar
+    Picture,     // the program's icon
+    CreditsText, // read-only text with a vertical scroll bar
 };
 
 struct Place {
@@ -82,10 +82,10 @@ struct Control {
     ControlKind kind;
     std::string_view text; // caption or initial text
     Place place;
-    std::string_view hint = {};  // tool tip
-    int maxLength = 0;           // characters an edit takes; 0 for no limit
-    bool teamPanel = false;      // part of the "Rota.ini" panel, hidden until it opens
-    const char* names = nullptr; // for a caption: the control it names
+    std::string_view hint = {};               // tool tip
+    int maxLength = 0;                        // characters an edit takes; 0 for no limit
+    bool teamPanel = false;                   // part of the "Rota.ini" panel, hidden until it opens
+    const char* names = nullptr;              // for a caption: the control it names
     std::vector<std::string_view> items = {}; // radio items
 };
 
@@ -99,12 +99,12 @@ inline constexpr char kApplicationTitle[] = "PVX Rota Schedule";
 inline constexpr int kClientWidth = 326;
 inline constexpr int kPanelClientWidth = 568; // while the "Rota.ini" panel is open
 inline constexpr int kClientHeight = 481;
-inline constexpr int kPanelShift = 121;       // the window moves left by this when the panel opens
+inline constexpr int kPanelShift = 121; // the window moves left by this when the panel opens
 inline constexpr int kProgressRange = 10000;
 inline constexpr int kTeamNameLength = 6;
 inline constexpr int kFirstYear = 1870;
 inline constexpr int kDefaultYear = 1900;
-inline constexpr int kFontPixels = 11;        // "MS Sans Serif", or the nearest face
+inline constexpr int kFontPixels = 11; // "MS Sans Serif", or the nearest face
 
 // Every control of the main window in creation and tab order.
 std::span<const Control> mainWindowControls();

@@ -129,8 +129,8 @@ bool MainForm::offerToFitCrowdedDates(const Outcome& refusal)
     if (crowded.empty())
         return false;
     const bool one = crowded.size() == 1;
-    const std::string question = messageText(refusal) + "\n\nMove the extra games of the " +
-                                 (one ? "date" : "dates") + " with more than " + std::to_string(kGamesPerDate) +
+    const std::string question = messageText(refusal) + "\n\nMove the extra games of the " + (one ? "date" : "dates") +
+                                 " with more than " + std::to_string(kGamesPerDate) +
                                  " games to the nearest days on which neither team plays? The games moved are "
                                  "selected in the list; press Create .SCH again to write the season.";
     if (!prompts_.ask(question))

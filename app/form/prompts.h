@@ -28,8 +28,7 @@ public:
 
     // The file-open dialog, starting in `folder`, offering `kinds` (the
     // first chosen). Returns the chosen file, or nothing on cancel.
-    virtual std::optional<std::string> openFileName(const std::string& folder,
-                                                    const std::vector<FileKind>& kinds) = 0;
+    virtual std::optional<std::string> openFileName(const std::string& folder, const std::vector<FileKind>& kinds) = 0;
 };
 
 // The text of the error box: a full stop is added when the message's last

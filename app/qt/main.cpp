@@ -23,7 +23,9 @@ namespace {
 // the window stays open.
 class RotaApplication : public QApplication {
 public:
-    RotaApplication(int& argc, char** argv, rota::form::Prompts& prompts) : QApplication(argc, argv), prompts_(prompts) {}
+    RotaApplication(int& argc, char** argv, rota::form::Prompts& prompts) : QApplication(argc, argv), prompts_(prompts)
+    {
+    }
 
     bool notify(QObject* receiver, QEvent* event) override
     {

@@ -273,10 +273,10 @@ bool MainWindow::teamNameEdited() const
 void MainWindow::setControlStates(const rota::ControlStates& states)
 {
     const std::pair<const char*, bool> enabled[] = {
-        {form::name::compileData, states.compileData},     {form::name::year, states.gameDataSettings},
+        {form::name::compileData, states.compileData},       {form::name::year, states.gameDataSettings},
         {form::name::dataFileName, states.gameDataSettings}, {form::name::startDate, states.gameDataSettings},
-        {form::name::endDate, states.gameDataSettings},    {form::name::openSeason, states.openSeason},
-        {form::name::writeSchedule, states.writeSchedule}, {form::name::scheduleName, states.writeSchedule},
+        {form::name::endDate, states.gameDataSettings},      {form::name::openSeason, states.openSeason},
+        {form::name::writeSchedule, states.writeSchedule},   {form::name::scheduleName, states.writeSchedule},
     };
     for (const auto& [name, on] : enabled)
         controls_.value(QString::fromLatin1(name))->setEnabled(on);

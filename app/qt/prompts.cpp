@@ -33,8 +33,7 @@ bool QtPrompts::ask(const std::string& question)
     return showBox(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<std::string> QtPrompts::openFileName(const std::string& folder,
-                                                   const std::vector<rota::FileKind>& kinds)
+std::optional<std::string> QtPrompts::openFileName(const std::string& folder, const std::vector<rota::FileKind>& kinds)
 {
     QFileDialog dialog(QApplication::activeWindow(), QString(), QString::fromLocal8Bit(folder.c_str()));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -64,8 +63,7 @@ QStringList fileDialogFilters(const std::vector<rota::FileKind>& kinds)
         }
         if (patterns.isEmpty())
             patterns << QStringLiteral("*");
-        filters << fromLatin1(kind.label) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QLatin1Char(')');
+        filters << fromLatin1(kind.label) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;
 }

@@ -61,7 +61,8 @@ bool SeasonModel::setData(const QModelIndex& index, const QVariant& value, int r
         return false;
     const int from = index.row();
     emit layoutAboutToBeChanged();
-    const int to = static_cast<int>(session_.changeGameDate(static_cast<std::size_t>(from), toLatin1(value.toString())));
+    const int to =
+        static_cast<int>(session_.changeGameDate(static_cast<std::size_t>(from), toLatin1(value.toString())));
     // Rows between the old and the new place shift by one towards the old.
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

@@ -7,7 +7,6 @@
 
 #include <QAbstractTableModel>
 
-
 class SeasonModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -29,4 +28,3 @@ public:
 private:
     rota::Session& session_;
 };
-

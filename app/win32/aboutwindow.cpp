@@ -25,10 +25,10 @@ AboutWindow::AboutWindow()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerWindowClass(kWindowClass, &objectWindowProc<AboutWindow>);
-    window_ = makeWindow(kWindowClass, fromLatin1(form::kAboutWindowTitle).c_str(), kWindowStyle,
-                         WS_EX_DLGMODALFRAME, this);
-    icon_ = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL, 0,
-                            0, 0, 0, window_, nullptr, instance, nullptr);
+    window_ =
+        makeWindow(kWindowClass, fromLatin1(form::kAboutWindowTitle).c_str(), kWindowStyle, WS_EX_DLGMODALFRAME, this);
+    icon_ = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL, 0, 0,
+                            0, 0, window_, nullptr, instance, nullptr);
     for (const form::AboutText& text : form::aboutTexts())
         texts_.push_back(CreateWindowExW(0, WC_STATICW, fromLatin1(text.text).c_str(),
                                          WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX | SS_NOTIFY, 0, 0, 0, 0,
@@ -37,8 +37,8 @@ AboutWindow::AboutWindow()
     for (std::string_view line : form::creditLines())
         credits.append(line).append("\r\n");
     credits_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, fromLatin1(credits).c_str(),
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0,
-                               0, 0, 0, window_, nullptr, instance, nullptr);
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
+                               0, 0, window_, nullptr, instance, nullptr);
     SetWindowSubclass(credits_, &AboutWindow::creditsProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 

@@ -16,8 +16,8 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES |
-                                                       ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
+                                                       ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
     const std::string programFolder = rota::defaultProgramFolder();

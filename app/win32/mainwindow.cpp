@@ -125,8 +125,8 @@ MainWindow::MainWindow(Session& session, form::Prompts& prompts, AboutWindow* ab
 {
     registerWindowClass(kWindowClass, &objectWindowProc<MainWindow>,
                         LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
-    window_ = makeWindow(kWindowClass, fromLatin1(form::kApplicationTitle).c_str(), kWindowStyle,
-                         WS_EX_CONTROLPARENT, this);
+    window_ =
+        makeWindow(kWindowClass, fromLatin1(form::kApplicationTitle).c_str(), kWindowStyle, WS_EX_CONTROLPARENT, this);
     dpi_ = GetDpiForWindow(window_);
     if (dpi_ == 0)
         dpi_ = 96;
@@ -153,12 +153,12 @@ void MainWindow::createFonts()
 {
     DeleteObject(font_);
     DeleteObject(aboutButtonFont_);
-    font_ = CreateFontW(-scaled(form::kFontPixels), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                        L"Microsoft Sans Serif");
-    aboutButtonFont_ = CreateFontW(-scaled(form::kAboutButtonFontPixels), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                   DEFAULT_PITCH, L"Arial");
+    font_ =
+        CreateFontW(-scaled(form::kFontPixels), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Microsoft Sans Serif");
+    aboutButtonFont_ =
+        CreateFontW(-scaled(form::kAboutButtonFontPixels), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial");
 }
 
 void MainWindow::createControls()
@@ -184,8 +184,8 @@ void MainWindow::createControls()
         // Every control but a radio item starts a group of its own for the
         // arrow keys.
         const DWORD group = spec.kind == ControlKind::RadioGroup ? 0 : WS_GROUP;
-        const std::wstring caption = spec.kind == ControlKind::DateEdit ? fromLatin1(form::maskedDate(spec.text))
-                                                                        : fromLatin1(spec.text);
+        const std::wstring caption =
+            spec.kind == ControlKind::DateEdit ? fromLatin1(form::maskedDate(spec.text)) : fromLatin1(spec.text);
         ControlWindow control{&spec, make(windowClass, caption, style | group, exStyle, controlId(i)), {}, nullptr};
         for (std::size_t item = 0; item < spec.items.size(); ++item) {
             const DWORD first = item == 0 ? WS_GROUP | WS_TABSTOP : 0;
@@ -193,8 +193,8 @@ void MainWindow::createControls()
                                          controlId(i) + 1 + static_cast<int>(item)));
         }
         if (spec.kind == ControlKind::SpinBox) {
-            control.upDown = make(UPDOWN_CLASSW, L"",
-                                  UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0);
+            control.upDown =
+                make(UPDOWN_CLASSW, L"", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0);
             SendMessageW(control.upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control.window), 0);
             SendMessageW(control.upDown, UDM_SETRANGE32, form::kFirstYear, std::max(2005, currentYear()));
             SendMessageW(control.upDown, UDM_SETPOS32, 0, form::kDefaultYear);
@@ -450,8 +450,7 @@ LRESULT MainWindow::onNotify(const NMHDR& header)
         const LVITEMW& item = reinterpret_cast<const NMLVDISPINFOW*>(&header)->item;
         if (!item.pszText)
             return FALSE; // cancelled
-        const std::size_t row =
-            form_->onGameDateEdited(static_cast<std::size_t>(item.iItem), toLatin1(item.pszText));
+        const std::size_t row = form_->onGameDateEdited(static_cast<std::size_t>(item.iItem), toLatin1(item.pszText));
         showGames({row});
         return FALSE; // the list shows the session's rows, not the text typed
     }

@@ -37,8 +37,7 @@ std::string toPath(std::wstring_view path)
     const int length =
         WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), narrow.data(), length, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), narrow.data(), length, nullptr, nullptr);
     return narrow;
 }
 

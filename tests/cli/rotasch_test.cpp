@@ -73,8 +73,8 @@ TEST(Rotasch, SampleSeasonsGiveTheExpectedScheduleBytes)
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.season + " " + c.league);
-        std::vector<std::string> args{"convert", "--quiet", "--league", c.league, "--config", w.config,
-                                      "--out", w.dir.file("out.sch"), c.season};
+        std::vector<std::string> args{
+            "convert", "--quiet", "--league", c.league, "--config", w.config, "--out", w.dir.file("out.sch"), c.season};
         if (!c.type.empty())
             args.insert(args.begin() + 1, {"--type", c.type});
         const Result run = rotasch(args);
@@ -104,7 +104,8 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
     writeFile(w.dir.file("broken.sch"), "the old schedule");
     writeFile(w.dir.file("notes.txt"), "shopping list\r\n");
     writeFile(w.dir.file("headed.txt"), "\"Date\",\"Vis\",\"Home\"\r\n\"04/14\",\"BOS\",\"NYA\",\"A\"\r\n");
-    writeFile(w.dir.file("1905SKED.TXT"), "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
+    writeFile(w.dir.file("1905SKED.TXT"),
+              "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
     writeFile(w.dir.file("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
     const std::string names = w.dir.file("names.ini"), unnamed = w.dir.file("1905SKED.TXT");
     // A schedule whose first visitor text holds an escape byte at offset 442.
@@ -118,29 +119,50 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         std::string said = "";
         std::vector<std::string> made = {}, notMade = {};
     } cases[] = {
-        {{"--version"}, 0}, {{"convert", "--help"}, 0}, {{}, 2}, {{"convert"}, 2},
-        {{"convert", "--league", "X", season}, 2}, {{"convert", "--type", "boxscores", season}, 2},
+        {{"--version"}, 0},
+        {{"convert", "--help"}, 0},
+        {{}, 2},
+        {{"convert"}, 2},
+        {{"convert", "--league", "X", season}, 2},
+        {{"convert", "--type", "boxscores", season}, 2},
         {{"convert", "--out", w.dir.file("one.sch"), season, season}, 2, "", {}, {"one.sch"}},
         {{"compile", w.dir.path()}, 2}, // no --year
         {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt"},
         {{"convert", "--config", w.dir.file("no/rota.ini"), season}, 1, "no/rota.ini"},
-        {{"convert", "--config", w.config, "--out", w.dir.file("longername.sch"), season}, 1, "", {}, {"longername.sch"}},
+        {{"convert", "--config", w.config, "--out", w.dir.file("longername.sch"), season},
+         1,
+         "",
+         {},
+         {"longername.sch"}},
         {{"convert", "--quiet", "--config", w.config, "--out", good, season}, 0, "", {"good.sch"}},
-        {{"show", good}, 0}, {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
+        {{"show", good}, 0},
+        {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
         {{"show", w.dir.file("missing.sch")}, 1, "missing.sch"},
         {{"show", w.dir.file("escaped.sch")}, 1, "escaped.sch: byte 442: a team text holds the control character 0x1B"},
         {{"convert", "--config", w.config, w.dir.file("other")}, 1, "other: is a folder"},
         {{"convert", "--config", w.config, "--type", "gamelogs", w.dir.file("other")}, 1, "other: is a folder"},
         {{"convert", "--config", w.config, "/dev/null"}, 1, "/dev/null: is not a regular file"},
         {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt: no such file"},
-        {{"convert", "--config", w.config, "--type", "schedule", season, w.dir.file("broken.txt")}, 1,
-         "broken.txt: Data Error: line 3:", {"1915SKED.sch"}},
-        {{"convert", "--config", w.config, w.dir.file("notes.txt"), logs}, 1, "notes.txt: cannot tell", {"GL1915.sch"},
+        {{"convert", "--config", w.config, "--type", "schedule", season, w.dir.file("broken.txt")},
+         1,
+         "broken.txt: Data Error: line 3:",
+         {"1915SKED.sch"}},
+        {{"convert", "--config", w.config, w.dir.file("notes.txt"), logs},
+         1,
+         "notes.txt: cannot tell",
+         {"GL1915.sch"},
          {"notes.sch"}},
         // Both would write 1915sche.sch into the same folder: nothing is written.
-        {{"convert", "--config", w.config, "--out", w.dir.file("out"), csv, w.dir.file("other/1915schedule.csv")}, 1,
-         "would both write", {}, {"out/1915sche.sch"}},
-        {{"convert", "--type", "schedule", "--config", w.config, w.dir.file("headed.txt")}, 1, "--year", {}, {"headed.sch"}},
+        {{"convert", "--config", w.config, "--out", w.dir.file("out"), csv, w.dir.file("other/1915schedule.csv")},
+         1,
+         "would both write",
+         {},
+         {"out/1915sche.sch"}},
+        {{"convert", "--type", "schedule", "--config", w.config, w.dir.file("headed.txt")},
+         1,
+         "--year",
+         {},
+         {"headed.sch"}},
         {{"convert", "--config", names, unnamed}, 1, "NYA AL", {}, {"1905SKED.sch"}},
         {{"convert", "--quiet", "--allow-missing", "--config", names, unnamed}, 0, "", {"1905SKED.sch"}},
     };
@@ -195,8 +217,9 @@ TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
     fs::create_directories(temp + "/rotasch-1236");
     const auto live = rota::FileLock::tryExclusive(temp + "/rotasch-1236");
     ASSERT_TRUE(live);
-    const Result run = rotasch({"compile", "--quiet", "--year", "2020", "--convert", "--fit", "--config", w.config, "--bgame",
-                                rota::test::bgamePath(), "--out", w.dir.file("2020.txt"), w.dir.file("events")});
+    const Result run =
+        rotasch({"compile", "--quiet", "--year", "2020", "--convert", "--fit", "--config", w.config, "--bgame",
+                 rota::test::bgamePath(), "--out", w.dir.file("2020.txt"), w.dir.file("events")});
     oldTemp ? ::setenv("TMPDIR", restore.c_str(), 1) : ::unsetenv("TMPDIR");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readFile(w.dir.file("2020.txt")), readFile(dataFile("gamedata2020.txt")));

@@ -28,9 +28,19 @@ TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
     } cases[] = {
         {"", "04/ 1", "10/30", "home", kNoFileNameMessage},
         // Names that would inject commands or leave the folder.
-        {"a b"}, {"x&del *.*"}, {"x\r\ndel"}, {"a|b"}, {"a>b"}, {"a^b"}, {"50%"}, {"..\\a"}, {"a/b"}, {"caf\xe9"},
+        {"a b"},
+        {"x&del *.*"},
+        {"x\r\ndel"},
+        {"a|b"},
+        {"a>b"},
+        {"a^b"},
+        {"50%"},
+        {"..\\a"},
+        {"a/b"},
+        {"caf\xe9"},
         // Names the batch file's own files or Windows take.
-        {"al", "04/01", "10/30", "home", "is taken"}, {"NL", "04/01", "10/30", "home", "is taken"},
+        {"al", "04/01", "10/30", "home", "is taken"},
+        {"NL", "04/01", "10/30", "home", "is taken"},
         {"Nul", "04/01", "10/30", "home", "is taken"},
         {"AL00", "ab/cd", "1 /30", "home", kBadStartDateMessage},
         {"AL00", "04/ 1", "10/30", "home", kBadStartDateMessage},
@@ -88,15 +98,19 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
     std::string american, national, both;
     // made: what the run made, null when it must fail; events: the event files are in the data folder;
     // asideBlocked: a folder stands where the earlier data file is set aside.
-    const struct { LeagueOption league; std::string* made; bool events = true, asideBlocked = false; } cases[] = {{LeagueOption::American, &american}, {LeagueOption::National, &national}, {LeagueOption::AlNl, &both},
-                 {LeagueOption::Federal, nullptr},    {LeagueOption::AlNl, nullptr, false},
-                 {LeagueOption::AlNl, nullptr, true, true}};
+    const struct {
+        LeagueOption league;
+        std::string* made;
+        bool events = true, asideBlocked = false;
+    } cases[] = {{LeagueOption::American, &american},  {LeagueOption::National, &national},
+                 {LeagueOption::AlNl, &both},          {LeagueOption::Federal, nullptr},
+                 {LeagueOption::AlNl, nullptr, false}, {LeagueOption::AlNl, nullptr, true, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.league) + 10 * c.events + 100 * c.asideBlocked);
         test::TempDir home;
         fs::create_directory(home.file("data"));
         for (const char* name : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
-            c.events && fs::copy_file(test::sampleFile(name), home.file("data/") + name);
+            c.events&& fs::copy_file(test::sampleFile(name), home.file("data/") + name);
         fs::copy_file(test::bgamePath(), home.file(boxScoreToolName()));
         test::writeFile(home.file("S20.txt"), "earlier\r\n");
         if (c.asideBlocked)
@@ -113,8 +127,8 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
         EXPECT_TRUE(&both != c.made || fs::is_empty(home.file("data"))); // all files consumed
         // The batch file holds the bytes of tests/data/expected/rotadata-*.bat,
         // written for the program folder C:\SCHED.
-        std::string batch = test::readFile(test::dataFile(std::string("expected/rotadata-") +
-                                                          kLeagueSuffix[static_cast<int>(c.league)] + ".bat"));
+        std::string batch = test::readFile(
+            test::dataFile(std::string("expected/rotadata-") + kLeagueSuffix[static_cast<int>(c.league)] + ".bat"));
         for (std::size_t at; (at = batch.find("C:\\SCHED")) != std::string::npos;)
             batch.replace(at, 8, shortPathName(home.path()));
         EXPECT_TRUE(test::readFile(home.file(kBatchFileName)) == batch);

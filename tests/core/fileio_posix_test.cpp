@@ -81,8 +81,8 @@ TEST(FileIoPosix, AKilledWriteLeavesNothingThatALaterWriteKeeps)
     kill(writer);
     // What killed runs leave between a file's naming and its rename, or where
     // files cannot be made without a name; and files that are not ours.
-    const std::set<std::string> others = {"notes.tmp", "GL1915.sch.tmp", "a.1-2.tmpx", "b.-1.tmp", "c.12-.tmp",
-                                          "d.x1-2.tmp"};
+    const std::set<std::string> others = {"notes.tmp", "GL1915.sch.tmp", "a.1-2.tmpx",
+                                          "b.-1.tmp",  "c.12-.tmp",      "d.x1-2.tmp"};
     for (const std::string& name : others)
         test::writeFile(dir.file(name), "");
     test::writeFile(dir.file("GL1915.sch.25943-43.tmp"), "left");
@@ -111,7 +111,10 @@ TEST(FileIoPosix, LinksAreWrittenThroughAndKeptOtherFilesRefused)
 {
     // make: makes "path" beside "real"; real: where the bytes belong, null when
     // refused; linkTo: what "path" must still link to, or "" for a hard link.
-    const struct { std::function<void(const test::TempDir&)> make; const char *real = nullptr, *linkTo = ""; } cases[] = {
+    const struct {
+        std::function<void(const test::TempDir&)> make;
+        const char *real = nullptr, *linkTo = "";
+    } cases[] = {
         {[](auto& d) { fs::create_symlink("made", d.file("path")); }, "made", "made"}, // dangling
         {[](auto& d) { fs::create_hard_link(d.file("real"), d.file("path")); }, "real", ""},
         {[](auto& d) { // a chain of links, relative ones through another folder, then an absolute one
@@ -125,13 +128,13 @@ TEST(FileIoPosix, LinksAreWrittenThroughAndKeptOtherFilesRefused)
         {[](auto& d) { ASSERT_EQ(::mkfifo(d.file("path").c_str(), 0644), 0); }},
         {[](auto& d) { fs::create_symlink("/dev/null", d.file("path")); }},
         {[](auto& d) {
-             ASSERT_EQ(::mkfifo(d.file("pipe").c_str(), 0644), 0);
-             fs::create_symlink("pipe", d.file("path"));
-         }},
+            ASSERT_EQ(::mkfifo(d.file("pipe").c_str(), 0644), 0);
+            fs::create_symlink("pipe", d.file("path"));
+        }},
         {[](auto& d) {
-             fs::create_symlink("other", d.file("path"));
-             fs::create_symlink("path", d.file("other"));
-         }},
+            fs::create_symlink("other", d.file("path"));
+            fs::create_symlink("path", d.file("other"));
+        }},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& c = cases[i];
@@ -159,8 +162,9 @@ TEST(FileIoPosix, LinksAreWrittenThroughAndKeptOtherFilesRefused)
 TEST(FileIoPosix, NewFilesFollowTheUmaskOldOnesKeepTheirMode)
 {
     // existing: the mode of the file already there, 0 for none.
-    const struct { mode_t umask, existing, expected; } cases[] = {
-        {022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664}, {0, 0, 0666}, {077, 0640, 0640}, {0, 0600, 0600}};
+    const struct {
+        mode_t umask, existing, expected;
+    } cases[] = {{022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664}, {0, 0, 0666}, {077, 0640, 0640}, {0, 0600, 0600}};
     for (const auto& c : cases) {
         test::TempDir dir;
         const std::string path = dir.file("out.sch");

@@ -40,12 +40,20 @@ long entries(const test::TempDir& dir)
 TEST(WriteFileAtomically, RefusalsChangeNothing)
 {
     // target: under the folder.
-    const struct { std::string target; bool fileReadOnly, folderReadOnly; const char* says; } cases[] = {
-        {"keep.sch", true, false, "read-only"}, {"keep.sch", true, true, "read-only"},
-        {"new.sch", false, true, "read-only"},  {"sub", false, false, "folder"}, {"no/such.sch", false, false, "no/such.sch"},
+    const struct {
+        std::string target;
+        bool fileReadOnly, folderReadOnly;
+        const char* says;
+    } cases[] = {
+        {"keep.sch", true, false, "read-only"},
+        {"keep.sch", true, true, "read-only"},
+        {"new.sch", false, true, "read-only"},
+        {"sub", false, false, "folder"},
+        {"no/such.sch", false, false, "no/such.sch"},
         {"keep.sch/x.sch", false, false, "keep.sch/x.sch"},
 #ifndef _WIN32 // names too long for the file system, the second only with the temporary file's ending
-        {std::string(300, 'n'), false, false, "too long"}, {std::string(250, 'n'), false, false, "too long"},
+        {std::string(300, 'n'), false, false, "too long"},
+        {std::string(250, 'n'), false, false, "too long"},
 #endif
     };
     for (const auto& c : cases) {
@@ -72,10 +80,20 @@ TEST(WriteFileAtomically, ReplacesTheFileOrLeavesTheOldBytes)
     const std::string old = "precious\r\n" + std::string(5000, 'p'), replacement(100000, 'x');
     enum Route { Rename, HardLink, ReadOnlyFolder };
     // failures: -1: none; 0: the write never works again.
-    const struct { Route route; int failures; const char* says = nullptr; } cases[] = {
-        {Rename, -1},   {Rename, 0, "No space"},   {Rename, 1, "No space"},
-        {HardLink, -1}, {HardLink, 1, "old content was written back"},       {HardLink, 0, "failed too"},
-        {ReadOnlyFolder, -1}, {ReadOnlyFolder, 1, "old content was written back"}, {ReadOnlyFolder, 0, "failed too"},
+    const struct {
+        Route route;
+        int failures;
+        const char* says = nullptr;
+    } cases[] = {
+        {Rename, -1},
+        {Rename, 0, "No space"},
+        {Rename, 1, "No space"},
+        {HardLink, -1},
+        {HardLink, 1, "old content was written back"},
+        {HardLink, 0, "failed too"},
+        {ReadOnlyFolder, -1},
+        {ReadOnlyFolder, 1, "old content was written back"},
+        {ReadOnlyFolder, 0, "failed too"},
     };
     for (const auto& c : cases) {
         if (c.route == ReadOnlyFolder && !test::kFoldersCanBeReadOnly)
@@ -104,10 +122,18 @@ TEST(WriteFileAtomically, ReplacesTheFileOrLeavesTheOldBytes)
 TEST(WriteFileAtomically, TemporaryFileNames)
 {
     const std::pair<const char*, bool> names[] = {
-        {"GL1915.sch.25943-43.tmp", true}, {"rota.ini.1-0.tmp", true}, {".1-2.tmp", true},
-        {"notes.tmp", false},              {"GL1915.sch.tmp", false}, {"a.1-2.tmpx", false},
-        {"b.-1.tmp", false},               {"c.12-.tmp", false},      {"d.x1-2.tmp", false},
-        {"e.1-2x.tmp", false},             {"f.1-2", false},          {"1-2.tmp", false},
+        {"GL1915.sch.25943-43.tmp", true},
+        {"rota.ini.1-0.tmp", true},
+        {".1-2.tmp", true},
+        {"notes.tmp", false},
+        {"GL1915.sch.tmp", false},
+        {"a.1-2.tmpx", false},
+        {"b.-1.tmp", false},
+        {"c.12-.tmp", false},
+        {"d.x1-2.tmp", false},
+        {"e.1-2x.tmp", false},
+        {"f.1-2", false},
+        {"1-2.tmp", false},
     };
     for (const auto& [name, ours] : names)
         EXPECT_EQ(isTemporaryFileName(name), ours) << name;

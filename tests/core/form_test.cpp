@@ -35,7 +35,7 @@ TEST(DateEntry, TypingKeepsTheMask)
     const struct {
         const char* before;
         std::size_t from, to;
-        char key;        // a digit or letter typed, or '\b' and '\x7f' for Backspace and Delete
+        char key; // a digit or letter typed, or '\b' and '\x7f' for Backspace and Delete
         const char* after;
         std::size_t caret;
     } cases[] = {
@@ -47,15 +47,14 @@ TEST(DateEntry, TypingKeepsTheMask)
         {"10/31", 3, 3, '\b', "1_/31", 1}, // Backspace passes the slash
         {"10/31", 0, 0, '\b', "10/31", 0}, // nothing before the first place
         {"10/31", 1, 4, '\b', "1_/_1", 1}, // a selection is cleared, the slash stays
-        {"10/31", 3, 3, '\x7f', "10/_1", 3},
-        {"10/31", 2, 2, '\x7f', "10/31", 2}, // Delete on the slash
-        {"7", 1, 1, '4', "74/__", 3},        // a short text is read into the mask first
+        {"10/31", 3, 3, '\x7f', "10/_1", 3}, {"10/31", 2, 2, '\x7f', "10/31", 2}, // Delete on the slash
+        {"7", 1, 1, '4', "74/__", 3}, // a short text is read into the mask first
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.before) + " key " + std::to_string(c.key));
         const bool erases = c.key == '\b' || c.key == '\x7f';
-        const DateEntry entry = erases ? eraseInDate(c.before, c.from, c.to, c.key == '\x7f')
-                                       : typeIntoDate(c.before, c.from, c.to, c.key);
+        const DateEntry entry =
+            erases ? eraseInDate(c.before, c.from, c.to, c.key == '\x7f') : typeIntoDate(c.before, c.from, c.to, c.key);
         EXPECT_EQ(entry.text, c.after);
         EXPECT_EQ(entry.caret, c.caret);
     }
@@ -73,7 +72,7 @@ TEST(MessageText, LaysTheOutcomeOutForAMessageBox)
 
     EXPECT_EQ(errorBoxText("cannot open x"), "cannot open x.");
     EXPECT_EQ(errorBoxText("done."), "done.");
-    EXPECT_EQ(errorBoxText("done!"), "done!"); // "!" comes before "."
+    EXPECT_EQ(errorBoxText("done!"), "done!");      // "!" comes before "."
     EXPECT_EQ(errorBoxText("caf\xE9"), "caf\xE9."); // a Latin-1 letter comes after it
 }
 

@@ -18,8 +18,8 @@ TEST(IniFile, ReadsAndWritesAsThePrivateProfileFunctionsDo)
     IniFile ini({"[game data]", "  abc  =  XYZ  ", "Def=\"Quoted\"", "abc=second", "bare", "", "[Schedule Data]",
                  "ABC AL=Yanks", "[GAME DATA]", "ghi=later section"});
     const std::pair<std::pair<const char*, const char*>, const char*> reads[] = {
-        {{"Game Data", "ABC"}, "XYZ"},    {{" GAME DATA ", " def "}, "Quoted"}, {{"Schedule Data", "abc al"}, "Yanks"},
-        {{"Game Data", "GHI"}, ""},       {{"Schedule Data", "ABC"}, ""},       {{"Nope", "ABC"}, ""},
+        {{"Game Data", "ABC"}, "XYZ"}, {{" GAME DATA ", " def "}, "Quoted"}, {{"Schedule Data", "abc al"}, "Yanks"},
+        {{"Game Data", "GHI"}, ""},    {{"Schedule Data", "ABC"}, ""},       {{"Nope", "ABC"}, ""},
         {{"Game Data", "bare"}, ""},
     };
     for (const auto& [at, value] : reads)
@@ -127,7 +127,7 @@ TEST(UpdateIniFile, MadeByTheFirstChangeSavedOnlyWhenAChangeCompletes)
 TEST(IniFileLoad, RefusesFilesThatAreNotEightBitTextAndNeverRewritesThem)
 {
     for (const std::string& bytes : {"\xff\xfe[\0G\0]\0"s, "\xfe\xff\0[\0G\0]"s, "\xff\xfe"s,
-                                    "[Game Data]\r\nABC=\0\r\n"s, "\0"s, "[\0G\0a\0m\0e\0]\0"s}) {
+                                     "[Game Data]\r\nABC=\0\r\n"s, "\0"s, "[\0G\0a\0m\0e\0]\0"s}) {
         test::TempDir dir;
         const std::string path = dir.file("rota.ini");
         test::writeFile(path, bytes);

@@ -28,7 +28,8 @@ TEST(ScheduleCsv, RecognisesTheHeaderRowAndFindsColumnsByName)
 TEST(ScheduleCsv, RefusalsNameTheLineAndTheCause)
 {
     const char* header = "Date,Visitor,League,Home,League";
-    const std::pair<const char*, const char*> cases[] = { // a header row and a row of it
+    const std::pair<const char*, const char*> cases[] = {
+        // a header row and a row of it
         {"Num,Visitor,League,Home,League", "line 1: the header row has no \"Date\" column"},
         {"Date,Visitor,Home,League", "line 1: the header row has no \"League\" column after \"Visitor\""},
         {"Date,Visitor,League,Home", "line 1: the header row has no \"League\" column after \"Home\""},

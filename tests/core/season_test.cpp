@@ -91,20 +91,20 @@ std::string summary(const std::vector<GameRow>& rows)
 TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
 {
     const std::string dh = sched("20050403", "BOS AL", "NYA AL"), leagues = sched("20050403", "BOS AL", "NYN NL") +
-                                                                         sched("20050404", "CHF FL", "PHI NL") +
-                                                                         sched("20050405", "NYN NL", "PHI NL");
+                                                                            sched("20050404", "CHF FL", "PHI NL") +
+                                                                            sched("20050405", "NYN NL", "PHI NL");
     const std::string headed = "\"Date\",\"Visitor\",\"Home\",\"League\",\"and more heading\"\n";
     // year: for the headed layouts.
     const struct {
-        const char *name;
+        const char* name;
         DT type;
         std::string text;
         const char* rows;
         LO league = LO::AlNl;
         int year = 1900;
     } cases[] = {
-        {"a blank first line, the year from the first game, end-of-file mark", DT::ScheduleData,
-         "\r\n" + dh + "\x1a", "04/03/05 05BosA 05NyaA\n"},
+        {"a blank first line, the year from the first game, end-of-file mark", DT::ScheduleData, "\r\n" + dh + "\x1a",
+         "04/03/05 05BosA 05NyaA\n"},
         {"visitor's game number moves the home team", DT::ScheduleData,
          sched("20050404", "BOS AL", "NYN NL", "123") + sched("20050403", "BOS AL", "NYA AL", "12"),
          "04/03/05 05BosA 05NyaA\n04/04/05 05BosA 05NynN\n"},
@@ -118,7 +118,8 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
          "04/03/05 05BosA 05NyaA\n04/05/04 05BosA 05NyaA\n04/05/04 05NynN 05PhiN\n04/05/05 05NynN 05PhiN\n"
          "10/01/05 05BosA 05NyaA\n"},
         {"headed schedule", DT::ScheduleData,
-         headed + "\"04/14\",\"NYN\",\"PHI\",\"N\",\"\"\n\"04/13(1)\",\"BOS\",\"NYA\",\"A\",\"\"\n\"04/13(2)\",\"BOS\",\"NYA\",\"A\",\"\"\n",
+         headed + "\"04/14\",\"NYN\",\"PHI\",\"N\",\"\"\n\"04/13(1)\",\"BOS\",\"NYA\",\"A\",\"\"\n\"04/"
+                  "13(2)\",\"BOS\",\"NYA\",\"A\",\"\"\n",
          "04/13/67 67BosA 67NyaA DH\n04/14/67 67NynN 67PhiN\n", LO::AlNl, 1967},
         {"quoted CSV, a distant repeat folds", DT::ScheduleData,
          kCsvHeader + "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"Rain, later\",\"\"\n" +
@@ -138,13 +139,15 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
              gameLog("20050404", "NYN NL", "PHI NL", "\"123\""),
          "04/03/05 05BosA 05NyaA\n04/04/05 05NynN 05PhiN DH\n"},
         {"headed game logs", DT::GameLogs,
-         headed + "\"04/13\",\"BOS\",\"NYA\",\"A\",\"more to be long enough\"\n\"04/14(1)\",\"NYN\",\"PHI\",\"N\",\"more to be long enough\"\n",
+         headed + "\"04/13\",\"BOS\",\"NYA\",\"A\",\"more to be long "
+                  "enough\"\n\"04/14(1)\",\"NYN\",\"PHI\",\"N\",\"more to be long enough\"\n",
          "04/14/05 05NynN 05PhiN\n", LO::National, 2005},
         {"game data, short lines are no games", DT::GameData,
          gameData("07/31/20", "BOS", "NYA") + gameData("08/01/20", "NYA", "BOS", 120), "07/31/20 20Bos 20Nya\n",
          LO::American},
         {"game data, \"67\" moves the date", DT::GameData,
-         gameData("04/10/67", "BOS", "NYA", 130, "NYA6704101") + gameData("04/11/67", "NYA", "BOS", 130, "NYA682007310"),
+         gameData("04/10/67", "BOS", "NYA", 130, "NYA6704101") +
+             gameData("04/11/67", "NYA", "BOS", 130, "NYA682007310"),
          "04/10/67 67Bos 67Nya\n04/11/67 67Nya 67Bos\n"},
     };
     // The same with a UTF-8 byte order mark before the text, as editors on
@@ -164,7 +167,12 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
     const std::string good = sched("20050403", "BOS AL", "NYA AL"), logLine = gameLog("20050403", "BOS AL", "NYA AL");
     const std::string data = gameData("07/31/20", "BOS", "NYA");
     const std::string csvRow = "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"\",\"\"\n";
-    const struct { DT type; std::string text; std::size_t line; const char* cause; } cases[] = {
+    const struct {
+        DT type;
+        std::string text;
+        std::size_t line;
+        const char* cause;
+    } cases[] = {
         {DT::ScheduleData, good + poked(good, 5, '\0') + good, 2, "column 6 holds the control character 0"},
         {DT::GameLogs, logLine + poked(logLine, 0, '\0'), 2, "column 1 holds the control character 0"},
         {DT::GameData, data + poked(data, 4, '\0'), 2, "column 5 holds the control character 0"},
@@ -173,7 +181,8 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
         {DT::GameLogs, std::string(3000000, '\0'), 1, "the line is longer than 65536 characters"},
         {DT::ScheduleData, good + good.substr(0, 37), 2, "column 38 is past the end"},
         {DT::ScheduleData, "\"Date\",\"Visitor\",\"Home\",\"League\"\n", 1, "no line after its header line"},
-        {DT::GameLogs, logLine + "\"20050404\",0,\"Mon\",\"BOS\",\"AL\",12,\"NYA\",\"AL 12 3 2 54 and no closing mark\n", 2,
+        {DT::GameLogs,
+         logLine + "\"20050404\",0,\"Mon\",\"BOS\",\"AL\",12,\"NYA\",\"AL 12 3 2 54 and no closing mark\n", 2,
          "column 73 is past the end"},
         {DT::GameData, data + ",,,,,," + std::string(124, 'z'), 2, "fewer than seven commas"},
         {DT::GameData, test::readFile(test::sampleFile("GL1915.TXT")).substr(0, 2000), 1,

@@ -61,8 +61,8 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     test::TempDir home, seasons;
     Session session = opened(home, seasons, sched("20050404", "BOS", "NYA") + sched("20050403", "CHA", "DET"));
     ASSERT_EQ(session.state(), State::Loaded);
-    for (const std::string name : {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b", "CON",
-                                   "nul", "Com1"})
+    for (const std::string name :
+         {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b", "CON", "nul", "Com1"})
         EXPECT_EQ(session.writeSchedule(name).kind, Outcome::Kind::Refused) << name;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(seasons.path()), {}), 1);
     EXPECT_EQ(session.changeGameDate(0, "09/30/05"), 1u);
@@ -136,7 +136,9 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
         test::setReadOnly(seasons.path(), false);
         EXPECT_EQ(written.done(), !*c.problem);
         EXPECT_NE(test::textOf(written).find(c.problem), std::string::npos) << test::textOf(written);
-        EXPECT_EQ(std::filesystem::exists(seasons.file("x.sch")) ? decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size() : 0,
+        EXPECT_EQ(std::filesystem::exists(seasons.file("x.sch"))
+                      ? decodeScheduleFile(test::readFile(seasons.file("x.sch"))).size()
+                      : 0,
                   *c.problem ? 0u : 15u);
     }
     EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
@@ -171,9 +173,13 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
     EXPECT_EQ(session.games()[0].date, "04/05/05");
     std::ostringstream out;
     const std::function<void()> actions[] = {
-        [] {}, [&] { session.reloadSeason({}); }, [&] { session.saveTeamTable(); },
+        [] {},
+        [&] { session.reloadSeason({}); },
+        [&] { session.saveTeamTable(); },
         [&] { session.setTeamName("Schedule Data", "GONE", "x"); },
-        [&] { session.compileData({"a b", "04/01", "10/30", 1900, LeagueOption::AlNl}, out); },
+        [&] {
+            session.compileData({"a b", "04/01", "10/30", 1900, LeagueOption::AlNl}, out);
+        },
         [&] { session.chooseDataType(DataType::GameLogs), session.chooseDataType(DataType::ScheduleData); },
     };
     for (std::size_t i = 0; i < std::size(actions); ++i) {
@@ -278,8 +284,7 @@ TEST(TeamTable, OffersEachEntryWithTheNameTheLookupReads)
         {"[Schedule Data]\r\nBOS AL==Sox ; 1901\r\n\r\nNYA AL=\r\n", {1, 3}, "=Sox ; 1901"},
         {"[Schedule Data]\r\nbos al=Sox\r\nNYA AL=\r\nBOS AL=Red Sox\r\n", {1, 2}, "Sox"},
         {"[Schedule Data]\r\nBOS AL\r\n=Sox\r\n[X\r\nNYA AL\r\n", {1, 4}, ""},
-        {"[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n[Schedule Data]\r\nCHA AL=\r\nBOS AL=Later\r\n", {1, 2},
-         "Sox"},
+        {"[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n[Schedule Data]\r\nCHA AL=\r\nBOS AL=Later\r\n", {1, 2}, "Sox"},
         {"BOS AL=Top\r\n[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n", {2, 3}, "Sox"},
     };
     for (const auto& c : cases) {

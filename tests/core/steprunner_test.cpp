@@ -34,8 +34,11 @@ constexpr auto here = Place::here;
 TEST(StepRunner, NamesMatchWithoutRegardToCase)
 {
     Folder f;
-    for (const auto& [name, text] : {std::pair{"B.EVA", "second\n"}, {"a.eva", "first\n"}, {"c.evn", "other\n"},
-                                     {"TEAM1900", "teams"}, {"x.ros", "r"}})
+    for (const auto& [name, text] : {std::pair{"B.EVA", "second\n"},
+                                     {"a.eva", "first\n"},
+                                     {"c.evn", "other\n"},
+                                     {"TEAM1900", "teams"},
+                                     {"x.ros", "r"}})
         test::writeFile(f.data(name), text);
     EXPECT_TRUE(f.run({ClearScreen{}, ChangeFolder{inProgramFolder("DATA")}, JoinFiles{"*.EVA", "data.run"},
                        MoveFile{"team1900", inProgramFolder("")}, ChangeFolder{here("..")},
@@ -73,13 +76,20 @@ TEST(StepRunner, EachFailingStepIsReportedAndTheRunGoesOn)
         Step step;
         std::string tool = ""; // the program folder's box-score tool: none, the stand-in or a script
     } cases[] = {
-        {JoinFiles{"*.eva", "data.run"}}, {RenameFile{"a.txt", "b.txt"}}, {RenameFile{"a.txt", "B.TXT"}},
-        {RenameFile{"a.txt", "no/b.txt"}}, {RenameFile{"zzz.txt", "y.txt"}}, {MoveFile{"a.txt", here("no\\such")}},
-        {MoveFile{"zzz.txt", here("..")}}, {DeleteFiles{"*.zzz"}}, {ChangeFolder{here("nowhere")}},
+        {JoinFiles{"*.eva", "data.run"}},
+        {RenameFile{"a.txt", "b.txt"}},
+        {RenameFile{"a.txt", "B.TXT"}},
+        {RenameFile{"a.txt", "no/b.txt"}},
+        {RenameFile{"zzz.txt", "y.txt"}},
+        {MoveFile{"a.txt", here("no\\such")}},
+        {MoveFile{"zzz.txt", here("..")}},
+        {DeleteFiles{"*.zzz"}},
+        {ChangeFolder{here("nowhere")}},
         {boxScore},          // no tool
         {boxScore, standIn}, // it finds no event file and ends with status 1
 #ifndef _WIN32
-        {boxScore, "#!/bin/sh\nkill -9 $$\n"}, {boxScore, "no program"},
+        {boxScore, "#!/bin/sh\nkill -9 $$\n"},
+        {boxScore, "no program"},
 #endif
     };
     for (const auto& c : cases) {

@@ -18,8 +18,7 @@ namespace {
 // the bytes so far.
 Lines readLines(const std::string& bytes, std::size_t piece, std::size_t longest = std::string::npos)
 {
-    LineReader reader =
-        piece == 0 ? LineReader(bytes) : LineReader(fuzz::piecesOf(bytes, piece), bytes.size(), piece);
+    LineReader reader = piece == 0 ? LineReader(bytes) : LineReader(fuzz::piecesOf(bytes, piece), bytes.size(), piece);
     reader.cutLinesLongerThan(longest);
     Lines lines;
     std::size_t ends = 0;
@@ -52,12 +51,17 @@ TEST(SplitLines, TableOfLineEnds)
         {"a\0\r\0\nb"s, {"a\0"s, "\0"s, "b"}},
         {"Montr\xe9\x61l\n\xff", {"Montr\xe9\x61l", "\xff"}},
         // A UTF-8 byte order mark at the start, and only there, is passed over.
-        {"\xef\xbb\xbf" "a\nb", {"a", "b"}},
+        {"\xef\xbb\xbf"
+         "a\nb",
+         {"a", "b"}},
         {"\xef\xbb\xbf", {}},
         {"\xef\xbb\xbf\r\n", {""}},
         {"\xef\xbb", {"\xef\xbb"}},
         {"\xef\xbb\xbe\n", {"\xef\xbb\xbe"}},
-        {"a\n\xef\xbb\xbf" "b", {"a", "\xef\xbb\xbf" "b"}},
+        {"a\n\xef\xbb\xbf"
+         "b",
+         {"a", "\xef\xbb\xbf"
+               "b"}},
         {"\xef\xbb\xbf\xef\xbb\xbfx", {"\xef\xbb\xbfx"}},
         // Ends of every kind in every order, so that the scan passes, reuses
         // and looks again for the next CR and LF.

@@ -24,7 +24,9 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     std::error_code ignored; // everything is made writable again so that it can be removed
-    const auto writable = [&](const fs::path& p) { fs::permissions(p, fs::perms::owner_all, fs::perm_options::add, ignored); };
+    const auto writable = [&](const fs::path& p) {
+        fs::permissions(p, fs::perms::owner_all, fs::perm_options::add, ignored);
+    };
     writable(path_);
     for (auto it = fs::recursive_directory_iterator(path_, ignored); it != fs::recursive_directory_iterator();
          it.increment(ignored))

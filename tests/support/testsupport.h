@@ -28,9 +28,18 @@ std::string readFile(const std::string& path);
 
 // A real Retrosheet file of the sample folder (tests/data/retrosheet), a file
 // of the test data folder (tests/data), and the built box-score stand-in.
-inline std::string sampleFile(const std::string& name) { return ROTA_SAMPLE_DIR "/" + name; }
-inline std::string dataFile(const std::string& name) { return ROTA_TEST_DATA_DIR "/" + name; }
-inline std::string bgamePath() { return ROTA_BGAME_PATH; }
+inline std::string sampleFile(const std::string& name)
+{
+    return ROTA_SAMPLE_DIR "/" + name;
+}
+inline std::string dataFile(const std::string& name)
+{
+    return ROTA_TEST_DATA_DIR "/" + name;
+}
+inline std::string bgamePath()
+{
+    return ROTA_BGAME_PATH;
+}
 
 // The system's write to a file descriptor, for tests that stand in for it.
 long writeDescriptor(int fd, const void* data, std::size_t size);

@@ -122,8 +122,8 @@ public:
         std::vector<std::string> lines;
         for (int line = 0; line < static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); ++line) {
             std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, line, 0)) + 1, L'\0');
-            text.resize(static_cast<std::size_t>(
-                SendMessageW(list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()))));
+            text.resize(
+                static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()))));
             lines.push_back(win32::toLatin1(text));
         }
         return lines;

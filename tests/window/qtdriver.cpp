@@ -153,7 +153,8 @@ TEST(QtWindow, TheOpenDialogOffersTheFilesOfEachModeInAnyLetterCase)
         writeFile(w.file(file), "");
     // The files of the folder a filter of the dialog lists.
     const auto listed = [&](int filter) {
-        const QString patterns = fileDialogFilters(w.prompts.offeredKinds)[filter].section(QLatin1Char('('), 1).chopped(1);
+        const QString patterns =
+            fileDialogFilters(w.prompts.offeredKinds)[filter].section(QLatin1Char('('), 1).chopped(1);
         return QDir(QString::fromStdString(w.home.path()))
             .entryList(patterns.split(QLatin1Char(' ')), QDir::Files, QDir::Name)
             .join(QLatin1Char(' '))

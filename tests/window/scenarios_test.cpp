@@ -60,10 +60,12 @@ TEST(Window, ControlsFollowTheWork)
         {"cancel the next dialog", [&] { w.window->click(name::openSeason); }, "0100 hint"},
         {"open a good season", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
         {"choose Game Data", [&] { w.chooseDataType(DataType::GameData); }, "1000 -"},
-        {"\"Select Year\" opens a season in any mode", [&] {
+        {"\"Select Year\" opens a season in any mode",
+         [&] {
              w.prompts.files.push_back(w.file("good.txt"));
              w.window->click(name::selectYear);
-         }, "1100 hint"},
+         },
+         "1100 hint"},
     };
     for (const auto& step : steps) {
         step.act();
@@ -183,8 +185,9 @@ struct OpenedWithPanel : WindowFixture {
     explicit OpenedWithPanel(const std::string& ini)
     {
         writeFile(file("rota.ini"), ini);
-        writeFile(file("season.txt"), "\"20050403\",0,\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,3,2,54,\"D\",\"\",\"\"\r\n"
-                                      "\"20050404\",0,\"Mon\",\"NYA\",\"AL\",1,\"BOS\",\"AL\",1,3,2,54,\"D\",\"\",\"\"\r\n");
+        writeFile(file("season.txt"),
+                  "\"20050403\",0,\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,3,2,54,\"D\",\"\",\"\"\r\n"
+                  "\"20050404\",0,\"Mon\",\"NYA\",\"AL\",1,\"BOS\",\"AL\",1,3,2,54,\"D\",\"\",\"\"\r\n");
         chooseDataType(DataType::GameLogs);
         openSeason(file("season.txt"));
     }

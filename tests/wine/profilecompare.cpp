@@ -45,32 +45,47 @@ const std::string kBom = "\xef\xbb\xbf";
 
 // The lookups every table case gets besides its own.
 const std::vector<Lookup> kCommon = {
-    {"Schedule Data", "ABC AL"}, {"schedule data", "abc al"}, {"Game Data", "ABC"}, {"S", "K"}, {"s", "k"},
-    {"S", "L"},   {"T", "K"},     {"", "K"},                   {"S", ""},          {" S ", " K "},
+    {"Schedule Data", "ABC AL"},
+    {"schedule data", "abc al"},
+    {"Game Data", "ABC"},
+    {"S", "K"},
+    {"s", "k"},
+    {"S", "L"},
+    {"T", "K"},
+    {"", "K"},
+    {"S", ""},
+    {" S ", " K "},
 };
 
 std::vector<Case> tableCases()
 {
     return {
         {"a file that begins with a UTF-8 byte order mark",
-         kBom + "[Schedule Data]\r\nABC AL=Yanks\r\nDEF NL=\r\n", {{"Schedule Data", "DEF NL"}}},
+         kBom + "[Schedule Data]\r\nABC AL=Yanks\r\nDEF NL=\r\n",
+         {{"Schedule Data", "DEF NL"}}},
         {"a byte order mark before a key outside any section", kBom + "K=top\r\n[S]\r\nK=v\r\n", {}},
         {"a byte order mark alone", kBom, {}},
         {"a section header with text after it",
-         "[Schedule Data] ; 2005\r\nABC AL=Yanks\r\n[Game Data]   # old\r\nABC=Sox\r\n", {}},
-        {"a header whose name holds a bracket (the last ']' ends it)", "[S]x]\r\nK=1\r\n[S]\r\nK=2\r\n",
+         "[Schedule Data] ; 2005\r\nABC AL=Yanks\r\n[Game Data]   # old\r\nABC=Sox\r\n",
+         {}},
+        {"a header whose name holds a bracket (the last ']' ends it)",
+         "[S]x]\r\nK=1\r\n[S]\r\nK=2\r\n",
          {{"S]x", "K"}}},
         {"a header without its ']' is an entry", "[S\r\nK=1\r\n[S]\r\nK=2\r\n", {{"[S", "K"}}},
-        {"blanks around the header and inside the brackets", "  [S]  \r\nK=1\r\n[ T ]\r\nK=2\r\n[\tU]\r\nK=3\r\n",
+        {"blanks around the header and inside the brackets",
+         "  [S]  \r\nK=1\r\n[ T ]\r\nK=2\r\n[\tU]\r\nK=3\r\n",
          {{"T", "K"}, {" T ", "K"}, {"U", "K"}}},
         {"an empty section name", "[]\r\nK=empty\r\n[S]\r\nK=v\r\n", {}},
         {"the first of duplicate keys wins", "[S]\r\nK=first\r\nk=second\r\n", {}},
         {"the first of duplicate sections wins, even for keys only the later one has",
-         "[S]\r\nK=first\r\n[T]\r\nK=t\r\n[s]\r\nK=later\r\nL=only later\r\n", {}},
+         "[S]\r\nK=first\r\n[T]\r\nK=t\r\n[s]\r\nK=later\r\nL=only later\r\n",
+         {}},
         {"blanks and tabs around '=' and the value", "[S]\r\n \t K \t = \t v a l \t \r\nL\t=\t\r\n", {}},
-        {"key case and blanks inside a key", "[S]\r\nAbC aL=Yanks\r\nK  X=two blanks\r\n",
+        {"key case and blanks inside a key",
+         "[S]\r\nAbC aL=Yanks\r\nK  X=two blanks\r\n",
          {{"S", "abc al"}, {"S", "K X"}, {"S", "K  X"}}},
-        {"quotes", "[S]\r\nK=\"quoted\"\r\nL='single'\r\nM=\"open\r\nN=\"\r\nO=\"\"\r\nP=\" in \"\r\nQ=\"a\"b\"\r\nR='x\"\r\n",
+        {"quotes",
+         "[S]\r\nK=\"quoted\"\r\nL='single'\r\nM=\"open\r\nN=\"\r\nO=\"\"\r\nP=\" in \"\r\nQ=\"a\"b\"\r\nR='x\"\r\n",
          {{"S", "M"}, {"S", "N"}, {"S", "O"}, {"S", "P"}, {"S", "Q"}, {"S", "R"}}},
         {"lines without '='", "[S]\r\nK\r\nL=\r\nlone words here\r\n", {{"S", "lone words here"}}},
         {"LF line ends", "[S]\nK=lf\n[T]\nK=t\n", {}},
@@ -78,14 +93,16 @@ std::vector<Case> tableCases()
         {"mixed line ends and blank lines", "\r\n\n[S]\n\r\r\nK=mixed\n\n\rL=x", {}},
         {"no line end after the last line", "[S]\r\nK=last", {}},
         {"text after ';' is part of the value", "[S]\r\nK=Yanks ; since 1913\r\nL=a;b\r\n", {}},
-        {"a line that starts with ';' is an entry like any other", "[S]\r\n;K=comment\r\nK=v\r\n",
+        {"a line that starts with ';' is an entry like any other",
+         "[S]\r\n;K=comment\r\nK=v\r\n",
          {{"S", ";K"}, {"S", ";k"}}},
         {"'=' in the value and in the key", "[S]\r\nK=a=b\r\n=only value\r\n", {{"S", "a"}}},
         {"keys before any section", "K=top\r\nL\r\n[S]\r\nK=v\r\n", {{"", "L"}}},
         {"a section that ends the file", "[S]\r\nK=v\r\n[T]", {{"T", "K"}}},
         {"a key that looks like a header", "[S]\r\n[K=v]\r\nK=w\r\n", {{"K=v", "K"}}},
         {"other blanks: vertical tab, form feed, DOS end of file", "[S]\r\n\vK\f=\x1a v\v\r\n\x1a[T]\f\r\nK=t\r\n", {}},
-        {"Windows-1252 letters in names and values", "[S\xe9]\r\nK\xc9=\xe9t\xe9\r\nL=\x80\x8a\x9f\r\n",
+        {"Windows-1252 letters in names and values",
+         "[S\xe9]\r\nK\xc9=\xe9t\xe9\r\nL=\x80\x8a\x9f\r\n",
          {{"S\xc9", "K\xe9"}, {"S\xe9", "K\xc9"}, {"S\xe9", "L"}}},
         {"a no-break space is a blank to Windows", "[S]\r\nK=\xa0v\xa0\r\n\xa0L\xa0=x\r\n", {}},
         {"a long value is cut to the 2047 bytes a 2048-byte buffer holds",
@@ -96,7 +113,12 @@ std::vector<Case> tableCases()
         {"UTF-16 little endian", "\xff\xfe[\0S\0]\0\r\0\n\0K\0=\0v\0"s, {}, Expect::Refused},
         {"UTF-16 big endian", "\xfe\xff\0[\0S\0]\0\r\0\n\0K\0=\0v"s, {}, Expect::Refused},
         {"a UTF-8 file keeps its bytes (Windows makes them Windows-1252)",
-         kBom + "[S]\r\nK=Montr\xc3\xa9" "al\r\n", {{"S", "K"}}, Expect::Bytes, {"Montr\xc3\xa9" "al"}},
+         kBom + "[S]\r\nK=Montr\xc3\xa9"
+                "al\r\n",
+         {{"S", "K"}},
+         Expect::Bytes,
+         {"Montr\xc3\xa9"
+          "al"}},
     };
 }
 
@@ -130,9 +152,10 @@ std::string escaped(const std::string& bytes)
 std::string randomText(std::mt19937& random, bool bom)
 {
     static const std::vector<std::string> pieces = {
-        "[",  "]",    "=",   " ",    "\t",   ";",   "\"",  "'",   "\r\n", "\n",  "\r",    "S",  "s",  "K",
-        "k",  "T",    "x",   "[S]",  "[s]",  "[T]", "K=",  "k =", " = ", "L",   "\r\n[S]", "\v", "\f", "\x1a",
-        "\x1c", "\xa0", "\xe9", "\xc9", "\x85", "[]",  "=v",  "\"v\"", "'v'", "\r\nK=", "\r\n\r\n", "#", "ABC AL", "[ S ]", "[\tT] ", " ]", "\r\n[",
+        "[",       "]",      "=",        " ",    "\t",     ";",     "\"",     "'",    "\r\n",  "\n",  "\r",  "S",
+        "s",       "K",      "k",        "T",    "x",      "[S]",   "[s]",    "[T]",  "K=",    "k =", " = ", "L",
+        "\r\n[S]", "\v",     "\f",       "\x1a", "\x1c",   "\xa0",  "\xe9",   "\xc9", "\x85",  "[]",  "=v",  "\"v\"",
+        "'v'",     "\r\nK=", "\r\n\r\n", "#",    "ABC AL", "[ S ]", "[\tT] ", " ]",   "\r\n[",
     };
     std::string text = bom ? kBom : "";
     const std::size_t count = random() % 24;
@@ -205,9 +228,8 @@ int main(int argc, char** argv)
             const Lookup& lookup = c.lookups[l];
             ++lookups;
             const std::string mine = ours.readString(lookup.first, lookup.second);
-            const std::string theirs = c.expect == Expect::Bytes && l < c.values.size()
-                                           ? c.values[l]
-                                           : windowsValue(path, lookup);
+            const std::string theirs =
+                c.expect == Expect::Bytes && l < c.values.size() ? c.values[l] : windowsValue(path, lookup);
             if (mine != theirs)
                 report("[" + escaped(lookup.first) + "] " + escaped(lookup.second) + ": ours \"" + escaped(mine) +
                        "\", " + (c.expect == Expect::Bytes ? "expected" : "Windows's") + " \"" + escaped(theirs) +

@@ -85,17 +85,28 @@ std::vector<EventGame> parseEventFile(std::string_view text)
         if (f[0] == "info" && f.size() > 2) {
             const std::string& key = f[1];
             const std::string& value = f[2];
-            if (key == "visteam") g.visitingTeam = value;
-            else if (key == "hometeam") g.homeTeam = value;
-            else if (key == "date") g.date = value;
-            else if (key == "number") g.number = value;
-            else if (key == "starttime") g.startTime = value;
-            else if (key == "daynight") g.dayNight = value;
-            else if (key == "site") g.site = value;
-            else if (key == "usedh") g.useDh = value;
-            else if (key == "attendance") g.attendance = value;
-            else if (key == "timeofgame") g.timeOfGame = value;
-            else if (key == "umphome") g.homeUmpire = value;
+            if (key == "visteam")
+                g.visitingTeam = value;
+            else if (key == "hometeam")
+                g.homeTeam = value;
+            else if (key == "date")
+                g.date = value;
+            else if (key == "number")
+                g.number = value;
+            else if (key == "starttime")
+                g.startTime = value;
+            else if (key == "daynight")
+                g.dayNight = value;
+            else if (key == "site")
+                g.site = value;
+            else if (key == "usedh")
+                g.useDh = value;
+            else if (key == "attendance")
+                g.attendance = value;
+            else if (key == "timeofgame")
+                g.timeOfGame = value;
+            else if (key == "umphome")
+                g.homeUmpire = value;
         } else if (f[0] == "start" && f.size() > 5 && f[5] == "1") {
             (f[3] == "0" ? g.visitingPitcher : g.homePitcher) = f[1];
         }

@@ -9,18 +9,18 @@
 namespace rota::bgame {
 
 struct EventGame {
-    std::string id;             // for example NYA202007310
-    std::string visitingTeam;   // info,visteam
-    std::string homeTeam;       // info,hometeam
-    std::string date;           // info,date as written, yyyy/mm/dd
-    std::string number;         // info,number
-    std::string startTime;      // info,starttime
-    std::string dayNight;       // info,daynight
-    std::string site;           // info,site
-    std::string useDh;          // info,usedh
-    std::string attendance;     // info,attendance
-    std::string timeOfGame;     // info,timeofgame
-    std::string homeUmpire;     // info,umphome
+    std::string id;              // for example NYA202007310
+    std::string visitingTeam;    // info,visteam
+    std::string homeTeam;        // info,hometeam
+    std::string date;            // info,date as written, yyyy/mm/dd
+    std::string number;          // info,number
+    std::string startTime;       // info,starttime
+    std::string dayNight;        // info,daynight
+    std::string site;            // info,site
+    std::string useDh;           // info,usedh
+    std::string attendance;      // info,attendance
+    std::string timeOfGame;      // info,timeofgame
+    std::string homeUmpire;      // info,umphome
     std::string visitingPitcher; // start record of the visitors' position 1
     std::string homePitcher;     // start record of the home team's position 1
 };

@@ -61,8 +61,8 @@ int main(int argc, char** argv)
         std::cerr << "usage: screens_win32 PROGRAM_FOLDER SCHEDULE_FILE\n";
         return 2;
     }
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES |
-                                                       ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
+                                                       ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     rota::Session session(argv[1]);
     ScriptedPrompts prompts(argv[2]);
