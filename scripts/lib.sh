@@ -17,7 +17,7 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libcli11-dev)
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libcli11-dev clang-format)
 # The Debian package (cpack -G DEB): dpkg-shlibdeps finds its dependencies,
 # and CPack asks file(1) which installed files are programs; scripts/test
 # checks the package with lintian, desktop-file-validate, appstreamcli, man
