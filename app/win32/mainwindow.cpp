@@ -178,34 +178,34 @@ void MainWindow::createControls()
         return child;
     };
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const form::Control& described = controls[i];
-        const auto [windowClass, style] = windowKind(described.kind);
-        const DWORD exStyle = hasBorder(described.kind) ? WS_EX_CLIENTEDGE : 0;
+        const form::Control& definition = controls[i];
+        const auto [windowClass, style] = windowKind(definition.kind);
+        const DWORD exStyle = hasBorder(definition.kind) ? WS_EX_CLIENTEDGE : 0;
         // Every control but a radio item starts a group of its own for the
         // arrow keys.
-        const DWORD group = described.kind == ControlKind::RadioGroup ? 0 : WS_GROUP;
-        const std::wstring caption = described.kind == ControlKind::DateEdit
-                                         ? fromLatin1(form::maskedDate(described.text))
-                                         : fromLatin1(described.text);
+        const DWORD group = definition.kind == ControlKind::RadioGroup ? 0 : WS_GROUP;
+        const std::wstring caption = definition.kind == ControlKind::DateEdit
+                                         ? fromLatin1(form::maskedDate(definition.text))
+                                         : fromLatin1(definition.text);
         ControlWindow control{
-            &described, make(windowClass, caption, style | group, exStyle, controlId(i)), {}, nullptr};
-        for (std::size_t item = 0; item < described.items.size(); ++item) {
+            &definition, make(windowClass, caption, style | group, exStyle, controlId(i)), {}, nullptr};
+        for (std::size_t item = 0; item < definition.items.size(); ++item) {
             const DWORD first = item == 0 ? WS_GROUP | WS_TABSTOP : 0;
-            control.items.push_back(make(WC_BUTTONW, fromLatin1(described.items[item]), BS_AUTORADIOBUTTON | first, 0,
+            control.items.push_back(make(WC_BUTTONW, fromLatin1(definition.items[item]), BS_AUTORADIOBUTTON | first, 0,
                                          controlId(i) + 1 + static_cast<int>(item)));
         }
-        if (described.kind == ControlKind::SpinBox) {
+        if (definition.kind == ControlKind::SpinBox) {
             control.upDown =
                 make(UPDOWN_CLASSW, L"", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0);
             SendMessageW(control.upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control.window), 0);
             SendMessageW(control.upDown, UDM_SETRANGE32, form::kFirstYear, std::max(2005, currentYear()));
             SendMessageW(control.upDown, UDM_SETPOS32, 0, form::kDefaultYear);
         }
-        if (described.maxLength > 0)
-            SendMessageW(control.window, EM_LIMITTEXT, static_cast<WPARAM>(described.maxLength), 0);
-        if (described.kind == ControlKind::ProgressBar)
+        if (definition.maxLength > 0)
+            SendMessageW(control.window, EM_LIMITTEXT, static_cast<WPARAM>(definition.maxLength), 0);
+        if (definition.kind == ControlKind::ProgressBar)
             SendMessageW(control.window, PBM_SETRANGE32, 0, form::kProgressRange);
-        if (described.kind == ControlKind::GameList) {
+        if (definition.kind == ControlKind::GameList) {
             ListView_SetExtendedListViewStyle(control.window, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
             int column = 0;
             for (const form::Column& c : form::seasonListColumns()) {
@@ -217,8 +217,8 @@ void MainWindow::createControls()
                 ListView_InsertColumn(control.window, column++, &lvColumn);
             }
         }
-        if (!described.hint.empty()) {
-            hints_.push_back(fromLatin1(described.hint));
+        if (!definition.hint.empty()) {
+            hints_.push_back(fromLatin1(definition.hint));
             TTTOOLINFOW tool{};
             tool.cbSize = sizeof tool;
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -227,14 +227,14 @@ void MainWindow::createControls()
             tool.lpszText = hints_.back().data();
             SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
-        if (described.teamPanel)
+        if (definition.teamPanel)
             ShowWindow(control.window, SW_HIDE); // out of sight and out of the tab order until a load asks for names
         controls_.push_back(std::move(control));
     }
     for (const ControlWindow& control : controls_) {
-        const ControlKind kind = control.described->kind;
+        const ControlKind kind = control.definition->kind;
         if (kind == ControlKind::DateEdit || kind == ControlKind::LineList || kind == ControlKind::ToolButton ||
-            control.described->name == std::string_view(form::name::teamName))
+            control.definition->name == std::string_view(form::name::teamName))
             SetWindowSubclass(control.window, &MainWindow::controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
     SendMessageW(radioItem(form::name::dataType, static_cast<int>(session_.dataType())), BM_SETCHECK, BST_CHECKED, 0);
@@ -248,19 +248,19 @@ void MainWindow::layout()
     HDC dc = GetDC(window_);
     const HGDIOBJ oldFont = SelectObject(dc, font_);
     for (const ControlWindow& control : controls_) {
-        const form::Control& described = *control.described;
-        const HFONT font = described.kind == ControlKind::ToolButton ? aboutButtonFont_ : font_;
+        const form::Control& definition = *control.definition;
+        const HFONT font = definition.kind == ControlKind::ToolButton ? aboutButtonFont_ : font_;
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        int width = scaled(described.place.width), height = scaled(described.place.height);
-        if (described.place.width == 0) {
+        int width = scaled(definition.place.width), height = scaled(definition.place.height);
+        if (definition.place.width == 0) {
             // A caption of natural size: as wide and high as its text.
-            const std::wstring caption = fromLatin1(described.text);
+            const std::wstring caption = fromLatin1(definition.text);
             SIZE size{};
             GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
             width = size.cx;
             height = size.cy;
         }
-        MoveWindow(control.window, scaled(described.place.left), scaled(described.place.top), width, height, TRUE);
+        MoveWindow(control.window, scaled(definition.place.left), scaled(definition.place.top), width, height, TRUE);
         if (control.upDown) {
             // Narrow margins, so that four digits fit beside the arrows.
             SendMessageW(control.window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 0));
@@ -272,10 +272,10 @@ void MainWindow::layout()
         for (int item = 0; item < items; ++item) {
             HWND button = control.items[static_cast<std::size_t>(item)];
             SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-            const int columnWidth = (described.place.width - 16) / 2;
-            const int rowHeight = (described.place.height - 20) / std::max(rows, 1);
-            MoveWindow(button, scaled(described.place.left + 8 + (item / rows) * columnWidth),
-                       scaled(described.place.top + 15 + (item % rows) * rowHeight), scaled(columnWidth - 4),
+            const int columnWidth = (definition.place.width - 16) / 2;
+            const int rowHeight = (definition.place.height - 20) / std::max(rows, 1);
+            MoveWindow(button, scaled(definition.place.left + 8 + (item / rows) * columnWidth),
+                       scaled(definition.place.top + 15 + (item % rows) * rowHeight), scaled(columnWidth - 4),
                        scaled(rowHeight), TRUE);
         }
     }
@@ -314,7 +314,7 @@ void MainWindow::show(int showCommand)
 const MainWindow::ControlWindow* MainWindow::controlWindow(const char* name) const
 {
     for (const ControlWindow& control : controls_)
-        if (std::string_view(control.described->name) == name)
+        if (std::string_view(control.definition->name) == name)
             return &control;
     return nullptr;
 }
@@ -483,7 +483,7 @@ LRESULT CALLBACK MainWindow::controlProc(HWND window, UINT message, WPARAM wPara
 LRESULT MainWindow::handleControl(const ControlWindow& control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND window = control.window;
-    switch (control.described->kind) {
+    switch (control.definition->kind) {
     case ControlKind::DateEdit:
         if (message == WM_CHAR || (message == WM_KEYDOWN && wParam == VK_DELETE) || message == WM_PASTE ||
             message == WM_CUT || message == WM_CLEAR) {
@@ -650,7 +650,7 @@ void MainWindow::showTeamPanel(bool open)
 {
     panelOpen_ = open;
     for (const ControlWindow& control : controls_)
-        if (control.described->teamPanel)
+        if (control.definition->teamPanel)
             ShowWindow(control.window, open ? SW_SHOW : SW_HIDE);
     resizeClient(open ? form::kPanelClientWidth : form::kClientWidth);
     RECT frame{};

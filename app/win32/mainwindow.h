@@ -43,7 +43,7 @@ public:
 
 private:
     struct ControlWindow {
-        const form::Control* described;
+        const form::Control* definition;
         HWND window;
         std::vector<HWND> items; // a radio group's buttons
         HWND upDown = nullptr;   // a spin box's arrows
