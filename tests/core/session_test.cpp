@@ -20,14 +20,10 @@ using State = SessionState;
 
 namespace {
 
-const std::string kSeason = "\"20050403\",\"0\",\"Sun\",\"NYA\",\"AL\",1,\"BOS\",\"AL\",1,\"d\",\"\",\"\"\n"
-                            "\"20050404\",\"0\",\"Mon\",\"NYA\",\"AL\",1,\"CHF\",\"FL\",1,\"d\",\"\",\"\"\n"
-                            "\"20050405\",\"0\",\"Tue\",\"nya\",\"al\",1,\"bos\",\"al\",1,\"d\",\"\",\"\"\n";
+using test::scheduleLine;
 
-std::string sched(const std::string& date, const std::string& vis, const std::string& home)
-{
-    return "\"" + date + "\",\"0\",\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"\n";
-}
+const std::string kSeason = scheduleLine("20050403", "NYA", "BOS") + scheduleLine("20050404", "NYA", "CHF FL") +
+                            scheduleLine("20050405", "nya al", "bos al");
 
 // A session in `home` that has opened `text` as a schedule file in `seasons`.
 Session opened(const test::TempDir& home, const test::TempDir& seasons, const std::string& text)
@@ -41,25 +37,11 @@ Session opened(const test::TempDir& home, const test::TempDir& seasons, const st
 
 } // namespace
 
-TEST(Session, ControlsFollowTheDataTypeAndTheState)
-{
-    // Compile Data, game data settings, Open Season, Create .SCH and the league
-    // hint, in the states Idle, Compiled, Loaded and LoadFailed.
-    const char* gameData[] = {"11000", "01100", "11110", "11101"};
-    const char* others[] = {"00101", "00100", "00110", "00101"};
-    for (DataType type : {DataType::GameData, DataType::GameLogs, DataType::ScheduleData})
-        for (int state = 0; state < 4; ++state) {
-            const ControlStates c = controlStates(type, static_cast<State>(state));
-            const std::string shown{"01"[c.compileData], "01"[c.gameDataSettings], "01"[c.openSeason],
-                                    "01"[c.writeSchedule], "01"[c.leagueHint]};
-            EXPECT_EQ(shown, (type == DataType::GameData ? gameData : others)[state]) << static_cast<int>(type);
-        }
-}
-
 TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
 {
     test::TempDir home, seasons;
-    Session session = opened(home, seasons, sched("20050404", "BOS", "NYA") + sched("20050403", "CHA", "DET"));
+    Session session =
+        opened(home, seasons, scheduleLine("20050404", "BOS", "NYA") + scheduleLine("20050403", "CHA", "DET"));
     ASSERT_EQ(session.state(), State::Loaded);
     for (const std::string name :
          {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b", "CON", "nul", "Com1"})
@@ -70,9 +52,6 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("EIGHTCHR.sch"))),
               (std::vector<ScheduleGame>{{"04/04/05", "05", "05", false}, {"09/30/05", "05", "05", false}}));
     EXPECT_FALSE(std::filesystem::exists(home.file("EIGHTCHR.sch")));
-    // Another data type chosen: nothing to write until a season is opened anew.
-    EXPECT_TRUE(session.chooseDataType(DataType::GameLogs));
-    EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused);
 }
 
 TEST(Session, LoadProgressCountsTheFileThroughToItsEnd)
@@ -81,8 +60,8 @@ TEST(Session, LoadProgressCountsTheFileThroughToItsEnd)
     std::string text;
     for (int day = 1; day <= 28; ++day)
         for (int game = 0; game < 100; ++game)
-            text += sched("200504" + std::string(day < 10 ? "0" : "") + std::to_string(day), "BOS", "NYA");
-    text.pop_back();
+            text += scheduleLine("200504" + std::string(day < 10 ? "0" : "") + std::to_string(day), "BOS", "NYA");
+    text.resize(text.size() - 2);
     test::TempDir home, seasons;
     test::writeFile(seasons.file("season.txt"), text);
     Session session(home.path());
@@ -104,7 +83,7 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
 {
     std::string fifteen, sixteen;
     for (char c = 'A'; c <= 'P'; ++c)
-        (c < 'P' ? fifteen : sixteen) += sched("20050403", std::string("V") + c + c, std::string("H") + c + c);
+        (c < 'P' ? fifteen : sixteen) += scheduleLine("20050403", std::string("V") + c + c, std::string("H") + c + c);
     sixteen = fifteen + sixteen;
     // problem: the message names it, "" when the write is done; names: rota.ini; date: an edited date of the
     // first game, if any; readOnly: the season's folder.
@@ -142,24 +121,6 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
                   *c.problem ? 0u : 15u);
     }
     EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
-
-    // Fitting: nothing before a load; a one-day season has no day to move
-    // to; with a day of room after it, the last game goes there and the
-    // season can be written. (Unnamed teams all show "05": named ones here.)
-    test::TempDir home, seasons;
-    EXPECT_EQ(Session(home.path()).fitCrowdedDates().moves.size(), 0u);
-    std::string names = "[Schedule Data]\n";
-    for (char c = 'A'; c <= 'Q'; ++c)
-        names += std::string("V") + c + c + " AL=V" + c + "\nH" + c + c + " AL=H" + c + "\n";
-    test::writeFile(home.file("rota.ini"), names);
-    Session session = opened(home, seasons, sixteen);
-    EXPECT_EQ(session.fitCrowdedDates().stuck, (std::vector<CrowdedDate>{{"04/03/05", 16}}));
-    session = opened(home, seasons, sixteen + sched("20050404", "VQQ", "HQQ"));
-    const FitReport fit = session.fitCrowdedDates();
-    EXPECT_EQ(fit.moves, (std::vector<MovedGame>{{"05VP", "05HP", "04/03/05", "04/04/05", 16}}));
-    EXPECT_EQ(session.state(), SessionState::Loaded);
-    EXPECT_TRUE(session.writeSchedule("fitted").done());
-    EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("fitted.sch"))).size(), 17u);
     EXPECT_THROW(buildScheduleFile(std::vector<GameRow>(16, {"05/30/84", "a", "b", ""})), std::length_error);
 }
 
@@ -167,8 +128,8 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
 {
     test::TempDir home, seasons;
     Session session = opened(home, seasons,
-                             sched("20050405", "BOS", "NYA") + sched("20050403", "CHA", "DET") +
-                                 sched("20050404", "BOS", "NYA").substr(0, 37));
+                             scheduleLine("20050405", "BOS", "NYA") + scheduleLine("20050403", "CHA", "DET") +
+                                 scheduleLine("20050404", "BOS", "NYA").substr(0, 37));
     EXPECT_EQ(session.games().size(), 2u);
     EXPECT_EQ(session.games()[0].date, "04/05/05");
     std::ostringstream out;
@@ -195,11 +156,13 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
 TEST(TeamNames, MissingTeamsAreAddedInOrderAndNamedOnesUsed)
 {
     test::TempDir home, seasons, fresh;
-    test::writeFile(home.file("rota.ini"), "[schedule data]\nbos al=Sox\n");
+    // A byte order mark and a header with text after it stay, and no second section is added.
+    test::writeFile(home.file("rota.ini"), "\xef\xbb\xbf[schedule data] ; 1915\nbos al=Sox\n");
     const Session session = opened(home, seasons, kSeason);
     ASSERT_EQ(session.state(), State::Loaded);
     EXPECT_EQ(session.missingTeams(), (std::vector<std::string>{"NYA AL", "CHF FL"}));
-    EXPECT_EQ(test::readFile(home.file("rota.ini")), "[schedule data]\r\nbos al=Sox\r\nNYA AL=\r\nCHF FL=\r\n");
+    EXPECT_EQ(test::readFile(home.file("rota.ini")),
+              "\xef\xbb\xbf[schedule data] ; 1915\r\nbos al=Sox\r\nNYA AL=\r\nCHF FL=\r\n");
     const auto& rows = session.games().rows();
     EXPECT_EQ(rows[0].vis + "@" + rows[0].home + " " + rows[1].home + " " + rows[2].home, "05@05Sox 05 05Sox");
     opened(fresh, seasons, kSeason); // no rota.ini yet

@@ -23,12 +23,14 @@ const char* const kGoodSeason = "\"19150414\",\"0\",\"Wed\",\"BOS\",\"AL\",1,\"P
                                 "\"19150415\",\"0\",\"Thu\",\"NYA\",\"AL\",1,\"WS1\",\"AL\",1,\"d\",\"\",\"\"\r\n";
 const char* const kNamedTeams = "[Schedule Data]\r\nBOS AL=Sox\r\nPHA AL=As\r\nNYA AL=Yanks\r\nWS1 AL=Nats\r\n";
 
-// What the user can use: "Compile Data", "Open Season", "Create .SCH", the
-// ".SCH" file name, and whether the league hint shows.
+// What the user can use: "Compile Data", the year (as the other game data
+// settings), "Open Season", "Create .SCH", the ".SCH" file name, and whether
+// the league hint shows.
 std::string usable(const WindowFixture& w)
 {
     std::string text;
-    for (const char* control : {name::compileData, name::openSeason, name::writeSchedule, name::scheduleName})
+    for (const char* control :
+         {name::compileData, name::year, name::openSeason, name::writeSchedule, name::scheduleName})
         text += w.window->enabled(control) ? '1' : '0';
     return text + (w.window->visible(name::leagueHint) ? " hint" : " -");
 }
@@ -50,22 +52,22 @@ TEST(Window, ControlsFollowTheWork)
         std::function<void()> act;
         const char* expected;
     } steps[] = {
-        {"start in Game Data", [] {}, "1000 -"},
-        {"choose Schedule Data", [&] { w.chooseDataType(DataType::ScheduleData); }, "0100 hint"},
-        {"open a season", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
-        {"choose Game Logs", [&] { w.chooseDataType(DataType::GameLogs); }, "0100 hint"},
-        {"choose Schedule Data again", [&] { w.chooseDataType(DataType::ScheduleData); }, "0100 hint"},
-        {"open it again", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
-        {"open a file that fails", [&] { w.openSeason(w.file("bad.txt")); }, "0100 hint"},
-        {"cancel the next dialog", [&] { w.window->click(name::openSeason); }, "0100 hint"},
-        {"open a good season", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
-        {"choose Game Data", [&] { w.chooseDataType(DataType::GameData); }, "1000 -"},
+        {"start in Game Data", [] {}, "11000 -"},
+        {"choose Schedule Data", [&] { w.chooseDataType(DataType::ScheduleData); }, "00100 hint"},
+        {"open a season", [&] { w.openSeason(w.file("good.txt")); }, "00111 -"},
+        {"choose Game Logs", [&] { w.chooseDataType(DataType::GameLogs); }, "00100 hint"},
+        {"choose Schedule Data again", [&] { w.chooseDataType(DataType::ScheduleData); }, "00100 hint"},
+        {"open it again", [&] { w.openSeason(w.file("good.txt")); }, "00111 -"},
+        {"open a file that fails", [&] { w.openSeason(w.file("bad.txt")); }, "00100 hint"},
+        {"cancel the next dialog", [&] { w.window->click(name::openSeason); }, "00100 hint"},
+        {"open a good season", [&] { w.openSeason(w.file("good.txt")); }, "00111 -"},
+        {"choose Game Data", [&] { w.chooseDataType(DataType::GameData); }, "11000 -"},
         {"\"Select Year\" opens a season in any mode",
          [&] {
              w.prompts.files.push_back(w.file("good.txt"));
              w.window->click(name::selectYear);
          },
-         "1100 hint"},
+         "11100 hint"},
     };
     for (const auto& step : steps) {
         step.act();
@@ -143,8 +145,7 @@ TEST(Window, GameDataIsCompiledThenWritten)
 {
     WindowFixture w;
     fs::create_directory(w.file("data"));
-    for (const char* sample : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
-        fs::copy_file(sampleFile(sample), w.file(std::string("data/") + sample));
+    copyEventFiles(w.file("data"));
     fs::copy_file(bgamePath(), w.file(boxScoreToolName()));
     fs::copy_file(dataFile("expected/rota.ini"), w.file("rota.ini"));
     writeFile(w.file("season.txt"), "an earlier season\r\n");
@@ -153,10 +154,11 @@ TEST(Window, GameDataIsCompiledThenWritten)
     w.window->setText(name::dataFileName, "season");
     w.window->click(name::compileData);
     ASSERT_TRUE(w.prompts.messages.empty()) << w.prompts.allMessages() << w.batchOutput.str();
-    EXPECT_TRUE(w.window->enabled(name::openSeason) && !w.window->enabled(name::compileData));
+    EXPECT_EQ(usable(w), "01100 -");
 
     w.openSeason(w.file("season.txt"));
     EXPECT_EQ(w.window->rows().size(), 59u); // every game of both teams' event files
+    EXPECT_EQ(usable(w), "11111 -");
     w.window->setText(name::scheduleName, "nyc2020");
     w.window->click(name::writeSchedule);
     EXPECT_TRUE(w.prompts.messages.empty()) << w.prompts.allMessages();
