@@ -90,28 +90,29 @@ TEST(Rotasch, SampleSeasonsGiveTheExpectedScheduleBytes)
 TEST(Rotasch, RunsOverGoodAndBadFiles)
 {
     Workspace w;
-    const std::string season = w.copy(sampleFile("1915SKED.TXT"), "1915SKED.TXT"), good = w.dir.file("good.sch");
+    const auto f = [&](const std::string& name) { return w.dir.file(name); };
+    const std::string& ini = w.config;
+    const std::string season = w.copy(sampleFile("1915SKED.TXT"), "1915SKED.TXT"), good = f("good.sch");
     const std::string logs = w.copy(sampleFile("GL1915.TXT"), "GL1915.TXT");
     const std::string csv = w.copy(sampleFile("1915schedule.csv"), "1915schedule.csv");
     w.copy(sampleFile("GL1915.TXT"), "notsch.sch");
-    fs::create_directory(w.dir.file("other"));
+    fs::create_directory(f("other"));
     w.copy(csv, "other/1915schedule.csv");
     // A schedule whose third game line ends early, a file of no kind, a headed
     // schedule whose name carries no year, and a season with a team of no name.
     const std::string sked = readFile(season);
-    writeFile(w.dir.file("broken.txt"), sked.substr(0, sked.find('\n', sked.find('\n') + 1) + 1) +
-                                            "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
-    writeFile(w.dir.file("broken.sch"), "the old schedule");
-    writeFile(w.dir.file("notes.txt"), "shopping list\r\n");
-    writeFile(w.dir.file("headed.txt"), "\"Date\",\"Vis\",\"Home\"\r\n\"04/14\",\"BOS\",\"NYA\",\"A\"\r\n");
-    writeFile(w.dir.file("1905SKED.TXT"),
-              "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
-    writeFile(w.dir.file("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
-    const std::string names = w.dir.file("names.ini"), unnamed = w.dir.file("1905SKED.TXT");
+    writeFile(f("broken.txt"), sked.substr(0, sked.find('\n', sked.find('\n') + 1) + 1) +
+                                   "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
+    writeFile(f("broken.sch"), "the old schedule");
+    writeFile(f("notes.txt"), "shopping list\r\n");
+    writeFile(f("headed.txt"), "\"Date\",\"Vis\",\"Home\"\r\n\"04/14\",\"BOS\",\"NYA\",\"A\"\r\n");
+    writeFile(f("1905SKED.TXT"), rota::test::scheduleLine("19050414", "BOS", "NYA"));
+    writeFile(f("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
+    const std::string names = f("names.ini"), unnamed = f("1905SKED.TXT");
     // A schedule whose first visitor text holds an escape byte at offset 442.
     std::string escaped = rota::buildScheduleFile({{"04/14/15", "15Sox", "15Yanks", ""}});
     escaped[442] = '\x1b';
-    writeFile(w.dir.file("escaped.sch"), escaped);
+    writeFile(f("escaped.sch"), escaped);
     // said: on the error stream.
     const struct {
         std::vector<std::string> args;
@@ -125,42 +126,34 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         {{"convert"}, 2},
         {{"convert", "--league", "X", season}, 2},
         {{"convert", "--type", "boxscores", season}, 2},
-        {{"convert", "--out", w.dir.file("one.sch"), season, season}, 2, "", {}, {"one.sch"}},
+        {{"convert", "--out", f("one.sch"), season, season}, 2, "", {}, {"one.sch"}},
         {{"compile", w.dir.path()}, 2}, // no --year
-        {{"convert", "--config", w.dir.file("no/rota.ini"), season}, 1, "no/rota.ini"},
-        {{"convert", "--config", w.config, "--out", w.dir.file("longername.sch"), season},
-         1,
-         "",
-         {},
-         {"longername.sch"}},
-        {{"convert", "--quiet", "--config", w.config, "--out", good, season}, 0, "", {"good.sch"}},
+        {{"convert", "--config", f("no/rota.ini"), season}, 1, "no/rota.ini"},
+        {{"convert", "--config", ini, "--out", f("longername.sch"), season}, 1, "", {}, {"longername.sch"}},
+        {{"convert", "--quiet", "--config", ini, "--out", good, season}, 0, "", {"good.sch"}},
         {{"show", good}, 0},
-        {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
-        {{"show", w.dir.file("missing.sch")}, 1, "missing.sch"},
-        {{"show", w.dir.file("escaped.sch")}, 1, "escaped.sch: byte 442: a team text holds the control character 0x1B"},
-        {{"convert", "--config", w.config, w.dir.file("other")}, 1, "other: is a folder"},
-        {{"convert", "--config", w.config, "/dev/null"}, 1, "/dev/null: is not a regular file"},
-        {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt: no such file"},
-        {{"convert", "--config", w.config, "--type", "schedule", season, w.dir.file("broken.txt")},
+        {{"show", f("notsch.sch")}, 1, "notsch.sch"},
+        {{"show", f("missing.sch")}, 1, "missing.sch"},
+        {{"show", f("escaped.sch")}, 1, "escaped.sch: byte 442: a team text holds the control character 0x1B"},
+        {{"convert", "--config", ini, f("other")}, 1, "other: is a folder"},
+        {{"convert", "--config", ini, "/dev/null"}, 1, "/dev/null: is not a regular file"},
+        {{"convert", "--config", ini, f("missing.txt")}, 1, "missing.txt: no such file"},
+        {{"convert", "--config", ini, "--type", "schedule", season, f("broken.txt")},
          1,
          "broken.txt: Data Error: line 3:",
          {"1915SKED.sch"}},
-        {{"convert", "--config", w.config, w.dir.file("notes.txt"), logs},
+        {{"convert", "--config", ini, f("notes.txt"), logs},
          1,
          "notes.txt: cannot tell",
          {"GL1915.sch"},
          {"notes.sch"}},
         // Both would write 1915sche.sch into the same folder: nothing is written.
-        {{"convert", "--config", w.config, "--out", w.dir.file("out"), csv, w.dir.file("other/1915schedule.csv")},
+        {{"convert", "--config", ini, "--out", f("out"), csv, f("other/1915schedule.csv")},
          1,
          "would both write",
          {},
          {"out/1915sche.sch"}},
-        {{"convert", "--type", "schedule", "--config", w.config, w.dir.file("headed.txt")},
-         1,
-         "--year",
-         {},
-         {"headed.sch"}},
+        {{"convert", "--type", "schedule", "--config", ini, f("headed.txt")}, 1, "--year", {}, {"headed.sch"}},
         {{"convert", "--config", names, unnamed}, 1, "NYA AL", {}, {"1905SKED.sch"}},
         {{"convert", "--quiet", "--allow-missing", "--config", names, unnamed}, 0, "", {"1905SKED.sch"}},
     };
@@ -170,12 +163,12 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
         for (const std::string& name : c.made)
-            EXPECT_TRUE(fs::exists(w.dir.file(name))) << name;
+            EXPECT_TRUE(fs::exists(f(name))) << name;
         for (const std::string& name : c.notMade)
-            EXPECT_FALSE(fs::exists(w.dir.file(name))) << name;
+            EXPECT_FALSE(fs::exists(f(name))) << name;
     }
-    EXPECT_EQ(readFile(w.dir.file("broken.sch")), "the old schedule");
-    EXPECT_EQ(readFile(w.config), readFile(dataFile("expected/rota.ini")));
+    EXPECT_EQ(readFile(f("broken.sch")), "the old schedule");
+    EXPECT_EQ(readFile(ini), readFile(dataFile("expected/rota.ini")));
     EXPECT_EQ(readFile(names), "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n"); // to be filled in
 }
 

@@ -1,6 +1,7 @@
 // Moving games off dates with more than a .sch day holds: which game goes
 // where, and the dates none of whose games can go anywhere.
 #include "season/crowdeddates.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +14,14 @@ using Rows = std::vector<GameRow>;
 
 namespace {
 
-std::string team(int n)
-{
-    return std::string("T") + static_cast<char>('0' + n / 10) + static_cast<char>('0' + n % 10);
-}
+using test::teamCode;
 
 // `count` games on `date` between teams first, first + 1, ... in pairs.
 Rows pairs(const std::string& date, int first, int count)
 {
     Rows rows;
     for (int i = 0; i < count; ++i)
-        rows.push_back({date, team(first + 2 * i), team(first + 2 * i + 1), ""});
+        rows.push_back({date, teamCode(first + 2 * i), teamCode(first + 2 * i + 1), ""});
     return rows;
 }
 

@@ -66,14 +66,10 @@ std::string textOf(const Outcome& outcome)
     return text;
 }
 
-namespace {
-
 std::string teamCode(int team)
 {
     return std::string(team < 10 ? "T0" : "T") + std::to_string(team);
 }
-
-} // namespace
 
 std::string scheduleLine(const std::string& date, const std::string& visitor, const std::string& home,
                          const std::string& number)

@@ -74,6 +74,9 @@ std::string thrown(F&& action)
 std::string scheduleLine(const std::string& date, const std::string& visitor, const std::string& home,
                          const std::string& number = "1");
 
+// "T01" to "T99".
+std::string teamCode(int team);
+
 // A schedule file whose 07/08/00 holds 16 games of 32 teams T01 to T32,
 // between a game on 07/07/00 and one on 07/09/00 (T01 at T02, T03 at T04)
 // when `daysAround`, and a rota.ini that names every team N1 to N32.

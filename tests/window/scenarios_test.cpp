@@ -120,24 +120,17 @@ TEST(Window, GameLogsOfEachLeagueOptionAreWrittenAsExpected)
     fs::copy_file(dataFile("expected/rota.ini"), w.file("rota.ini"));
     fs::copy_file(sampleFile("GL1915.TXT"), w.file("GL1915.TXT"));
     w.chooseDataType(DataType::GameLogs);
-    const struct {
-        LeagueOption league;
-        const char* expected;
-    } cases[] = {
-        {LeagueOption::American, "GL1915-A.sch"},
-        {LeagueOption::National, "GL1915-N.sch"},
-        {LeagueOption::Federal, "GL1915-F.sch"},
-        {LeagueOption::AlNl, "GL1915-ALNL.sch"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected);
-        w.window->chooseItem(name::league, static_cast<int>(c.league));
+    const char* const suffix[] = {"A", "N", "F", "ALNL"}; // in the order of LeagueOption
+    for (int league = 0; league < 4; ++league) {
+        SCOPED_TRACE(suffix[league]);
+        w.window->chooseItem(name::league, league);
         w.openSeason(w.file("GL1915.TXT"));
         EXPECT_FALSE(w.window->visible(name::teamTable));
         w.window->setText(name::scheduleName, "gl1915");
         w.window->click(name::writeSchedule);
         EXPECT_TRUE(w.prompts.messages.empty()) << w.prompts.allMessages();
-        EXPECT_EQ(readFile(w.file("gl1915.sch")), readFile(dataFile(std::string("expected/") + c.expected)));
+        EXPECT_EQ(readFile(w.file("gl1915.sch")),
+                  readFile(dataFile(std::string("expected/GL1915-") + suffix[league] + ".sch")));
     }
 }
 
@@ -285,18 +278,10 @@ TEST(Window, AGameDateEditedInTheListMovesTheGameToItsPlace)
 TEST(Window, DateBoxesKeepTheirMaskAsTheUserTypes)
 {
     WindowFixture w;
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        const char* shown;
-    } steps[] = {
-        {"type over all", [&] { w.window->type(name::startDate, "0715"); }, "07/15"},
-        {"backspace", [&] { w.window->press(name::startDate, Key::Backspace); }, "07/1_"},
-    };
-    for (const auto& step : steps) {
-        step.act();
-        EXPECT_EQ(w.window->text(name::startDate), step.shown) << step.what;
-    }
+    w.window->type(name::startDate, "0715"); // over all of it
+    EXPECT_EQ(w.window->text(name::startDate), "07/15");
+    w.window->press(name::startDate, Key::Backspace);
+    EXPECT_EQ(w.window->text(name::startDate), "07/1_");
     // The box's blanks reach Compile Data as blanks, which it refuses.
     w.window->setText(name::dataFileName, "season");
     w.window->click(name::compileData);
