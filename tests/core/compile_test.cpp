@@ -1,9 +1,7 @@
 // Compile Data: the checks of its settings, the batch file it writes, and
 // real runs over the sample event files.
-#include "common/textlines.h"
 #include "compile/compiledata.h"
 #include "platform/environment.h"
-#include "platform/fileio.h"
 #include "platform/shortpath.h"
 #include "session/session.h"
 #include "tests/support/testsupport.h"

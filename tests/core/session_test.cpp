@@ -4,7 +4,6 @@
 // programs may change the file.
 #include "config/inifile.h"
 #include "config/teamtable.h"
-#include "platform/fileio.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 #include "session/session.h"
@@ -81,25 +80,22 @@ TEST(Session, LoadProgressCountsTheFileThroughToItsEnd)
 
 TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
 {
-    std::string fifteen, sixteen;
-    for (char c = 'A'; c <= 'P'; ++c)
-        (c < 'P' ? fifteen : sixteen) += scheduleLine("20050403", std::string("V") + c + c, std::string("H") + c + c);
-    sixteen = fifteen + sixteen;
+    std::string fifteen; // a full day record (16 games on a date: the window's and rotasch's crowded seasons)
+    for (char c = 'A'; c < 'P'; ++c)
+        fifteen += scheduleLine("20050403", std::string("V") + c + c, std::string("H") + c + c);
     // problem: the message names it, "" when the write is done; names: rota.ini; date: an edited date of the
     // first game, if any; readOnly: the season's folder.
     const struct {
-        std::string text;
         const char *problem, *names = "", *date = "";
         bool readOnly = false;
     } cases[] = {
-        {fifteen, ""},
-        {sixteen, "04/03/05: 16 games"},
-        {fifteen, "\"05Boston1\": 9 characters", "[Schedule Data]\nVAA AL=Boston1\n"},
-        {fifteen, "\"4/3/05\": a date must be 8 characters", "", "4/3/05"},
-        {fifteen, "04/03/05: a team text holds the control character 0x09", "[Schedule Data]\nVAA AL=R\tSox\n"},
-        {fifteen, "04/03/05: a team text holds the control character 0x7F", "[Schedule Data]\nVAA AL=Sox\x7f\n"},
-        {fifteen, "", "[Schedule Data]\nVAA AL=\x80\x8a\x9f\n"}, // letters of Windows-1252
-        {fifteen, "Error Writing SCH File", "", "", true},
+        {""},
+        {"\"05Boston1\": 9 characters", "[Schedule Data]\nVAA AL=Boston1\n"},
+        {"\"4/3/05\": a date must be 8 characters", "", "4/3/05"},
+        {"04/03/05: a team text holds the control character 0x09", "[Schedule Data]\nVAA AL=R\tSox\n"},
+        {"04/03/05: a team text holds the control character 0x7F", "[Schedule Data]\nVAA AL=Sox\x7f\n"},
+        {"", "[Schedule Data]\nVAA AL=\x80\x8a\x9f\n"}, // letters of Windows-1252
+        {"Error Writing SCH File", "", "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.problem);
@@ -107,7 +103,7 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
             continue;
         test::TempDir home, seasons;
         test::writeFile(home.file("rota.ini"), c.names);
-        Session session = opened(home, seasons, c.text);
+        Session session = opened(home, seasons, fifteen);
         if (*c.date)
             session.changeGameDate(0, c.date);
         test::setReadOnly(seasons.path(), c.readOnly);

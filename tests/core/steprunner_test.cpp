@@ -6,7 +6,6 @@
 #include "tools/bgame/eventfile.h"
 
 #include "platform/environment.h"
-#include "platform/fileio.h"
 #include "tests/support/testsupport.h"
 
 #include <filesystem>

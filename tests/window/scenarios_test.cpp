@@ -158,23 +158,6 @@ TEST(Window, GameDataIsCompiledThenWritten)
     EXPECT_EQ(readFile(w.file("nyc2020.sch")), readFile(dataFile("expected/gamedata2020.sch")));
 }
 
-TEST(Window, AFileOfAnotherKindIsRefusedAndNothingIsWritten)
-{
-    WindowFixture w;
-    writeFile(w.file("rota.ini"), kNamedTeams);
-    fs::copy_file(sampleFile("1915schedule.csv"), w.file("1915schedule.csv"));
-    w.chooseDataType(DataType::GameLogs);
-    w.openSeason(w.file("1915schedule.csv"));
-
-    ASSERT_EQ(w.prompts.messages.size(), 1u);
-    EXPECT_TRUE(w.prompts.messages[0].starts_with("Data Error\nline 1: ")) << w.prompts.messages[0];
-    EXPECT_EQ(readFile(w.file("rota.ini")), kNamedTeams);
-    EXPECT_FALSE(w.window->enabled(name::writeSchedule));
-    w.window->setText(name::scheduleName, "sked15");
-    w.window->click(name::writeSchedule);
-    EXPECT_FALSE(fs::exists(w.file("sked15.sch")));
-}
-
 // A game-log season of BOS and NYA, opened with `ini` as rota.ini.
 struct OpenedWithPanel : WindowFixture {
     explicit OpenedWithPanel(const std::string& ini)
