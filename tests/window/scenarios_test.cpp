@@ -19,8 +19,7 @@ namespace name = rota::form::name;
 namespace rota::test {
 namespace {
 
-const char* const kGoodSeason = "\"19150414\",\"0\",\"Wed\",\"BOS\",\"AL\",1,\"PHA\",\"AL\",1,\"d\",\"\",\"\"\r\n"
-                                "\"19150415\",\"0\",\"Thu\",\"NYA\",\"AL\",1,\"WS1\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+const std::string kGoodSeason = scheduleLine("19150414", "BOS", "PHA") + scheduleLine("19150415", "NYA", "WS1");
 const char* const kNamedTeams = "[Schedule Data]\r\nBOS AL=Sox\r\nPHA AL=As\r\nNYA AL=Yanks\r\nWS1 AL=Nats\r\n";
 
 // What the user can use: "Compile Data", the year (as the other game data
@@ -46,7 +45,7 @@ TEST(Window, ControlsFollowTheWork)
     WindowFixture w;
     writeFile(w.file("rota.ini"), kNamedTeams);
     writeFile(w.file("good.txt"), kGoodSeason);
-    writeFile(w.file("bad.txt"), std::string(kGoodSeason) + "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
+    writeFile(w.file("bad.txt"), kGoodSeason + "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
     const struct {
         const char* what;
         std::function<void()> act;
