@@ -54,11 +54,6 @@ bool clean(const std::string& s)
     return s.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
-void put(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 } // namespace
 
 void season(const std::uint8_t* data, std::size_t size)
@@ -66,8 +61,8 @@ void season(const std::uint8_t* data, std::size_t size)
     if (size == 0)
         return;
     const std::string home = scratch(), ini = "[Schedule Data]\r\nBOS AL=Sox\r\n\r\n[Game Data]\r\nBOS=Sox\r\n";
-    put(home + "/rota.ini", ini);
-    put(home + "/season.txt", text(data + 1, size - 1));
+    std::ofstream(home + "/rota.ini", std::ios::binary) << ini;
+    std::ofstream(home + "/season.txt", std::ios::binary) << text(data + 1, size - 1);
     Session session(home);
     session.chooseDataType(static_cast<DataType>(std::min(data[0] & 3, 2)));
     const Outcome loaded = session.openSeason(
@@ -178,7 +173,7 @@ void entry(const std::uint8_t* data, std::size_t size)
     // The first line is a team name, the rest rota.ini; every entry gets the name.
     const std::string all = text(data, size);
     const std::string name = all.substr(0, all.find('\n')), path = scratch() + "/entry.ini";
-    put(path, all.substr(std::min(name.size() + 1, all.size())));
+    std::ofstream(path, std::ios::binary) << all.substr(std::min(name.size() + 1, all.size()));
     TeamTable table, saved;
     try {
         table.load(path);

@@ -90,28 +90,29 @@ TEST(Rotasch, SampleSeasonsGiveTheExpectedScheduleBytes)
 TEST(Rotasch, RunsOverGoodAndBadFiles)
 {
     Workspace w;
-    const std::string season = w.copy(sampleFile("1915SKED.TXT"), "1915SKED.TXT"), good = w.dir.file("good.sch");
+    const auto f = [&](const std::string& name) { return w.dir.file(name); };
+    const std::string& ini = w.config;
+    const std::string season = w.copy(sampleFile("1915SKED.TXT"), "1915SKED.TXT"), good = f("good.sch");
     const std::string logs = w.copy(sampleFile("GL1915.TXT"), "GL1915.TXT");
     const std::string csv = w.copy(sampleFile("1915schedule.csv"), "1915schedule.csv");
     w.copy(sampleFile("GL1915.TXT"), "notsch.sch");
-    fs::create_directory(w.dir.file("other"));
+    fs::create_directory(f("other"));
     w.copy(csv, "other/1915schedule.csv");
     // A schedule whose third game line ends early, a file of no kind, a headed
     // schedule whose name carries no year, and a season with a team of no name.
     const std::string sked = readFile(season);
-    writeFile(w.dir.file("broken.txt"), sked.substr(0, sked.find('\n', sked.find('\n') + 1) + 1) +
-                                            "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
-    writeFile(w.dir.file("broken.sch"), "the old schedule");
-    writeFile(w.dir.file("notes.txt"), "shopping list\r\n");
-    writeFile(w.dir.file("headed.txt"), "\"Date\",\"Vis\",\"Home\"\r\n\"04/14\",\"BOS\",\"NYA\",\"A\"\r\n");
-    writeFile(w.dir.file("1905SKED.TXT"),
-              "\"19050414\",\"0\",\"Fri\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"d\",\"\",\"\"\r\n");
-    writeFile(w.dir.file("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
-    const std::string names = w.dir.file("names.ini"), unnamed = w.dir.file("1905SKED.TXT");
+    writeFile(f("broken.txt"), sked.substr(0, sked.find('\n', sked.find('\n') + 1) + 1) +
+                                   "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
+    writeFile(f("broken.sch"), "the old schedule");
+    writeFile(f("notes.txt"), "shopping list\r\n");
+    writeFile(f("headed.txt"), "\"Date\",\"Vis\",\"Home\"\r\n\"04/14\",\"BOS\",\"NYA\",\"A\"\r\n");
+    writeFile(f("1905SKED.TXT"), rota::test::scheduleLine("19050414", "BOS", "NYA"));
+    writeFile(f("names.ini"), "[Schedule Data]\r\nBOS AL=Sox\r\n");
+    const std::string names = f("names.ini"), unnamed = f("1905SKED.TXT");
     // A schedule whose first visitor text holds an escape byte at offset 442.
     std::string escaped = rota::buildScheduleFile({{"04/14/15", "15Sox", "15Yanks", ""}});
     escaped[442] = '\x1b';
-    writeFile(w.dir.file("escaped.sch"), escaped);
+    writeFile(f("escaped.sch"), escaped);
     // said: on the error stream.
     const struct {
         std::vector<std::string> args;
@@ -120,49 +121,38 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         std::vector<std::string> made = {}, notMade = {};
     } cases[] = {
         {{"--version"}, 0},
-        {{"convert", "--help"}, 0},
         {{}, 2},
         {{"convert"}, 2},
         {{"convert", "--league", "X", season}, 2},
         {{"convert", "--type", "boxscores", season}, 2},
-        {{"convert", "--out", w.dir.file("one.sch"), season, season}, 2, "", {}, {"one.sch"}},
+        {{"convert", "--out", f("one.sch"), season, season}, 2, "", {}, {"one.sch"}},
         {{"compile", w.dir.path()}, 2}, // no --year
-        {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt"},
-        {{"convert", "--config", w.dir.file("no/rota.ini"), season}, 1, "no/rota.ini"},
-        {{"convert", "--config", w.config, "--out", w.dir.file("longername.sch"), season},
-         1,
-         "",
-         {},
-         {"longername.sch"}},
-        {{"convert", "--quiet", "--config", w.config, "--out", good, season}, 0, "", {"good.sch"}},
+        {{"convert", "--config", f("no/rota.ini"), season}, 1, "no/rota.ini"},
+        {{"convert", "--config", ini, "--out", f("longername.sch"), season}, 1, "", {}, {"longername.sch"}},
+        {{"convert", "--quiet", "--config", ini, "--out", good, season}, 0, "", {"good.sch"}},
         {{"show", good}, 0},
-        {{"show", w.dir.file("notsch.sch")}, 1, "notsch.sch"},
-        {{"show", w.dir.file("missing.sch")}, 1, "missing.sch"},
-        {{"show", w.dir.file("escaped.sch")}, 1, "escaped.sch: byte 442: a team text holds the control character 0x1B"},
-        {{"convert", "--config", w.config, w.dir.file("other")}, 1, "other: is a folder"},
-        {{"convert", "--config", w.config, "--type", "gamelogs", w.dir.file("other")}, 1, "other: is a folder"},
-        {{"convert", "--config", w.config, "/dev/null"}, 1, "/dev/null: is not a regular file"},
-        {{"convert", "--config", w.config, w.dir.file("missing.txt")}, 1, "missing.txt: no such file"},
-        {{"convert", "--config", w.config, "--type", "schedule", season, w.dir.file("broken.txt")},
+        {{"show", f("notsch.sch")}, 1, "notsch.sch"},
+        {{"show", f("missing.sch")}, 1, "missing.sch"},
+        {{"show", f("escaped.sch")}, 1, "escaped.sch: byte 442: a team text holds the control character 0x1B"},
+        {{"convert", "--config", ini, f("other")}, 1, "other: is a folder"},
+        {{"convert", "--config", ini, "/dev/null"}, 1, "/dev/null: is not a regular file"},
+        {{"convert", "--config", ini, f("missing.txt")}, 1, "missing.txt: no such file"},
+        {{"convert", "--config", ini, "--type", "schedule", season, f("broken.txt")},
          1,
          "broken.txt: Data Error: line 3:",
          {"1915SKED.sch"}},
-        {{"convert", "--config", w.config, w.dir.file("notes.txt"), logs},
+        {{"convert", "--config", ini, f("notes.txt"), logs},
          1,
          "notes.txt: cannot tell",
          {"GL1915.sch"},
          {"notes.sch"}},
         // Both would write 1915sche.sch into the same folder: nothing is written.
-        {{"convert", "--config", w.config, "--out", w.dir.file("out"), csv, w.dir.file("other/1915schedule.csv")},
+        {{"convert", "--config", ini, "--out", f("out"), csv, f("other/1915schedule.csv")},
          1,
          "would both write",
          {},
          {"out/1915sche.sch"}},
-        {{"convert", "--type", "schedule", "--config", w.config, w.dir.file("headed.txt")},
-         1,
-         "--year",
-         {},
-         {"headed.sch"}},
+        {{"convert", "--type", "schedule", "--config", ini, f("headed.txt")}, 1, "--year", {}, {"headed.sch"}},
         {{"convert", "--config", names, unnamed}, 1, "NYA AL", {}, {"1905SKED.sch"}},
         {{"convert", "--quiet", "--allow-missing", "--config", names, unnamed}, 0, "", {"1905SKED.sch"}},
     };
@@ -172,12 +162,12 @@ TEST(Rotasch, RunsOverGoodAndBadFiles)
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
         for (const std::string& name : c.made)
-            EXPECT_TRUE(fs::exists(w.dir.file(name))) << name;
+            EXPECT_TRUE(fs::exists(f(name))) << name;
         for (const std::string& name : c.notMade)
-            EXPECT_FALSE(fs::exists(w.dir.file(name))) << name;
+            EXPECT_FALSE(fs::exists(f(name))) << name;
     }
-    EXPECT_EQ(readFile(w.dir.file("broken.sch")), "the old schedule");
-    EXPECT_EQ(readFile(w.config), readFile(dataFile("expected/rota.ini")));
+    EXPECT_EQ(readFile(f("broken.sch")), "the old schedule");
+    EXPECT_EQ(readFile(ini), readFile(dataFile("expected/rota.ini")));
     EXPECT_EQ(readFile(names), "[Schedule Data]\r\nBOS AL=Sox\r\nNYA AL=\r\n"); // to be filled in
 }
 
@@ -199,9 +189,7 @@ TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
 {
     Workspace w;
     fs::create_directory(w.dir.file("events"));
-    const char* names[] = {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"};
-    for (const char* name : names)
-        w.copy(sampleFile(name), std::string("events/") + name);
+    rota::test::copyEventFiles(w.dir.file("events"));
     writeFile(w.dir.file("events/1999NYA.EVA"), "another season");
 
     // The staging folders of compiles that were killed go; a live one stays.
@@ -224,7 +212,7 @@ TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readFile(w.dir.file("2020.txt")), readFile(dataFile("gamedata2020.txt")));
     EXPECT_EQ(readFile(w.dir.file("2020.sch")), readFile(dataFile("expected/gamedata2020.sch")));
-    for (const char* name : names)
+    for (const char* name : rota::test::kEventFiles)
         EXPECT_EQ(readFile(w.dir.file(std::string("events/") + name)), readFile(sampleFile(name))) << name;
     EXPECT_EQ(std::distance(fs::directory_iterator(w.dir.file("events")), fs::directory_iterator()), 6);
     for (const char* left : {"rotasch-1234", "rotasch-1234.lock", "rotasch-1235.lock"})
@@ -242,55 +230,33 @@ TEST(Rotasch, CompileWorksOnCopiesAndConvertsTheResult)
 TEST(Rotasch, FitMovesGamesOffCrowdedDatesOrNamesThem)
 {
     Workspace w;
-    const auto line = [](const std::string& date, const std::string& vis, const std::string& home) {
-        return "\"" + date + "\",\"0\",\"Sat\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"\r\n";
-    };
-    const auto code = [](int n) { return std::string("T") + char('0' + n / 10) + char('0' + n % 10); };
-    // A season like 2000's around 07/08: the two New York clubs play at both
-    // parks that day, home and visitor swapped, so the games do not fold.
-    std::string names = "[Schedule Data]\r\nNYA AL=Yanks\r\nNYN AL=Mets\r\n", ny;
-    for (int n = 1; n <= 30; ++n)
-        names += code(n) + " AL=" + code(n) + "\r\n";
-    for (int n = 1; n <= 30; n += 2)
-        ny += line("20000707", code(n), code(n + 1));
-    ny += line("20000708", "NYA", "NYN");
-    for (int n = 1; n <= 28; n += 2)
-        ny += line("20000708", code(n), code(n + 1));
-    ny += line("20000708", "NYN", "NYA");
-    for (int n = 1; n <= 28; n += 2)
-        ny += line("20000709", code(n), code(n + 1));
-    // 1884's 05/30 had 19 games; here eight clubs play each day, so none can move.
-    std::string crowded;
-    for (const auto& [date, games] : {std::pair{"18840529", 12}, {"18840530", 19}, {"18840531", 12}})
-        for (int i = 0; i < games; ++i)
-            crowded += line(date, code(1 + i % 8), code(1 + (i + 1 + i / 8) % 8));
-    writeFile(w.dir.file("names.ini"), names);
-    writeFile(w.dir.file("GL2000.TXT"), ny);
-    writeFile(w.dir.file("GL1884.TXT"), crowded);
+    writeFile(w.dir.file("names.ini"), rota::test::crowdedSeasonNames());
+    writeFile(w.dir.file("crowded.txt"), rota::test::crowdedSeason());
+    writeFile(w.dir.file("stuck.txt"), rota::test::crowdedSeason(false)); // no other day
     const std::string config = w.dir.file("names.ini");
 
-    Result run = rotasch({"convert", "--type", "schedule", "--config", config, w.dir.file("GL2000.TXT")});
+    Result run = rotasch({"convert", "--config", config, w.dir.file("crowded.txt")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("GL2000.TXT: 07/08/00 (16 games) has more games than the 15 a .sch day holds: --fit moves "
+    EXPECT_NE(run.err.find("crowded.txt: 07/08/00 (16 games) has more games than the 15 a .sch day holds: --fit moves "
                            "the extra games to nearby days"),
               std::string::npos)
         << run.err;
-    EXPECT_FALSE(fs::exists(w.dir.file("GL2000.sch")));
+    EXPECT_FALSE(fs::exists(w.dir.file("crowded.sch")));
 
-    run = rotasch({"convert", "--fit", "--type", "schedule", "--config", config, w.dir.file("GL2000.TXT")});
+    run = rotasch({"convert", "--fit", "--config", config, w.dir.file("crowded.txt")});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("GL2000.TXT: moved 00Mets at 00Yanks from 07/08/00 to 07/09/00\n"), std::string::npos)
+    EXPECT_NE(run.out.find("crowded.txt: moved 00N31 at 00N32 from 07/08/00 to 07/09/00\n"), std::string::npos)
         << run.out;
-    const auto games = rota::decodeScheduleFile(readFile(w.dir.file("GL2000.sch")));
-    ASSERT_EQ(games.size(), 45u);
-    EXPECT_EQ(games.back(), (rota::ScheduleGame{"07/09/00", "00Mets", "00Yanks", false}));
+    const auto games = rota::decodeScheduleFile(readFile(w.dir.file("crowded.sch")));
+    ASSERT_EQ(games.size(), 18u);
+    EXPECT_EQ(games.back(), (rota::ScheduleGame{"07/09/00", "00N31", "00N32", false}));
     EXPECT_EQ(std::count_if(games.begin(), games.end(), [](const auto& g) { return g.date == "07/08/00"; }), 15);
 
-    run = rotasch({"convert", "--fit", "--type", "schedule", "--config", config, w.dir.file("GL1884.TXT")});
+    run = rotasch({"convert", "--fit", "--config", config, w.dir.file("stuck.txt")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("GL1884.TXT: 05/30/84 (19 games) has more games than the 15 a .sch day holds, and none of "
+    EXPECT_NE(run.err.find("stuck.txt: 07/08/00 (16 games) has more games than the 15 a .sch day holds, and none of "
                            "the games of that date can move"),
               std::string::npos)
         << run.err;
-    EXPECT_FALSE(fs::exists(w.dir.file("GL1884.sch")));
+    EXPECT_FALSE(fs::exists(w.dir.file("stuck.sch")));
 }

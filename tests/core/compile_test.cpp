@@ -1,9 +1,7 @@
 // Compile Data: the checks of its settings, the batch file it writes, and
 // real runs over the sample event files.
-#include "common/textlines.h"
 #include "compile/compiledata.h"
 #include "platform/environment.h"
-#include "platform/fileio.h"
 #include "platform/shortpath.h"
 #include "session/session.h"
 #include "tests/support/testsupport.h"
@@ -20,24 +18,14 @@ using Kind = Outcome::Kind;
 TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
 {
     // folder: the program folder, under a fresh folder.
-    const struct {
+    struct Case {
         std::string name, start = "04/01", end = "10/30";
         const char* folder = "home";
         std::string message = kBadFileNameMessage;
         Kind kind = Kind::Refused;
-    } cases[] = {
+    };
+    std::vector<Case> cases{
         {"", "04/ 1", "10/30", "home", kNoFileNameMessage},
-        // Names that would inject commands or leave the folder.
-        {"a b"},
-        {"x&del *.*"},
-        {"x\r\ndel"},
-        {"a|b"},
-        {"a>b"},
-        {"a^b"},
-        {"50%"},
-        {"..\\a"},
-        {"a/b"},
-        {"caf\xe9"},
         // Names the batch file's own files or Windows take.
         {"al", "04/01", "10/30", "home", "is taken"},
         {"NL", "04/01", "10/30", "home", "is taken"},
@@ -50,6 +38,9 @@ TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
         {"AL00", "04/01", "10/30", "a&b", "has a blank or one of the characters"},
         {"AL00", "04/01", "10/30", "read-only", "rotadata.bat", Kind::Failed},
     };
+    // Names that would inject commands or leave the folder.
+    for (const char* name : {"a b", "x&del *.*", "x\r\ndel", "a|b", "a>b", "a^b", "50%", "..\\a", "a/b", "caf\xe9"})
+        cases.push_back({name});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name + " " + c.start + " " + c.end + " " + c.folder);
         test::TempDir parent;
@@ -78,18 +69,12 @@ TEST(CompileData, RefusesBadSettingsBeforeAnythingRuns)
 // runs below; here, the texts given go into its lines as they stand.
 TEST(CompileData, BatchLinesTakeTheShortProgramFolderAndKeysAsGiven)
 {
-    const struct {
-        std::string shortProgramDir, startKey;
-        std::size_t line;
-        std::string text;
-    } cases[] = {
-        {"C:\\", "0401", 1, "cd C:\\\\data"}, // a drive's root doubles the separator
-        {"C:\\S", " 401", 8, "C:\\S\\bgame -y 1900 -s  401 -e 1030 -dsp C:\\S\\data\\data.run >> C:\\S\\data\\al.txt"},
+    const auto line = [](const char* programDir, const char* startKey, std::size_t at) {
+        return batchLines(compileSteps({"AL00", startKey, "1030", 1900, LeagueOption::AlNl}), programDir).at(at);
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(batchLines(compileSteps({"AL00", c.startKey, "1030", 1900, LeagueOption::AlNl}), c.shortProgramDir)
-                      .at(c.line),
-                  c.text);
+    EXPECT_EQ(line("C:\\", "0401", 1), "cd C:\\\\data"); // a drive's root doubles the separator
+    EXPECT_EQ(line("C:\\S", " 401", 8),
+              "C:\\S\\bgame -y 1900 -s  401 -e 1030 -dsp C:\\S\\data\\data.run >> C:\\S\\data\\al.txt");
 }
 
 TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
@@ -109,8 +94,8 @@ TEST(CompileData, RunsOverTheRealEventFilesAndKeepsAnEarlierFileOnFailure)
         SCOPED_TRACE(static_cast<int>(c.league) + 10 * c.events + 100 * c.asideBlocked);
         test::TempDir home;
         fs::create_directory(home.file("data"));
-        for (const char* name : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
-            c.events&& fs::copy_file(test::sampleFile(name), home.file("data/") + name);
+        if (c.events)
+            test::copyEventFiles(home.file("data"));
         fs::copy_file(test::bgamePath(), home.file(boxScoreToolName()));
         test::writeFile(home.file("S20.txt"), "earlier\r\n");
         if (c.asideBlocked)

@@ -116,25 +116,3 @@ TEST(WriteFileAtomically, ReplacesTheFileOrLeavesTheOldBytes)
         EXPECT_EQ(entries(dir), c.route == HardLink ? 2 : 1);
     }
 }
-
-// Only the names of the temporary files the writes make are taken for them
-// by the clean-up of files that killed runs left.
-TEST(WriteFileAtomically, TemporaryFileNames)
-{
-    const std::pair<const char*, bool> names[] = {
-        {"GL1915.sch.25943-43.tmp", true},
-        {"rota.ini.1-0.tmp", true},
-        {".1-2.tmp", true},
-        {"notes.tmp", false},
-        {"GL1915.sch.tmp", false},
-        {"a.1-2.tmpx", false},
-        {"b.-1.tmp", false},
-        {"c.12-.tmp", false},
-        {"d.x1-2.tmp", false},
-        {"e.1-2x.tmp", false},
-        {"f.1-2", false},
-        {"1-2.tmp", false},
-    };
-    for (const auto& [name, ours] : names)
-        EXPECT_EQ(isTemporaryFileName(name), ours) << name;
-}

@@ -44,13 +44,7 @@ Loaded loadText(const std::string& text, DT type, LO league, const std::string& 
 const std::string kNames = "[Schedule Data]\nBOS AL=BosA\nNYA AL=NyaA\nNYN NL=NynN\nPHI NL=PhiN\nCHF FL=ChfF\n"
                            "[Game Data]\nBOS=Bos\nNYA=Nya\n";
 
-// A schedule line of the standard layout; `number` is the visitor's game number.
-std::string sched(const std::string& date, const std::string& vis, const std::string& home,
-                  const std::string& number = "1")
-{
-    return "\"" + date + "\",\"0\",\"Sun\",\"" + vis.substr(0, 3) + "\",\"" + vis.substr(4) + "\"," + number + ",\"" +
-           home.substr(0, 3) + "\",\"" + home.substr(4) + "\",1,\"d\",\"\",\"\"\r\n";
-}
+using test::scheduleLine;
 
 std::string gameLog(const std::string& date, const std::string& vis, const std::string& home,
                     const std::string& number = "\"0\"")
@@ -90,62 +84,74 @@ std::string summary(const std::vector<GameRow>& rows)
 
 TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
 {
-    const std::string dh = sched("20050403", "BOS AL", "NYA AL"), leagues = sched("20050403", "BOS AL", "NYN NL") +
-                                                                            sched("20050404", "CHF FL", "PHI NL") +
-                                                                            sched("20050405", "NYN NL", "PHI NL");
+    const std::string dh = scheduleLine("20050403", "BOS AL", "NYA AL"),
+                      leagues = scheduleLine("20050403", "BOS AL", "NYN NL") +
+                                scheduleLine("20050404", "CHF FL", "PHI NL") +
+                                scheduleLine("20050405", "NYN NL", "PHI NL");
     const std::string headed = "\"Date\",\"Visitor\",\"Home\",\"League\",\"and more heading\"\n";
     // year: for the headed layouts.
     const struct {
-        const char* name;
         DT type;
         std::string text;
         const char* rows;
         LO league = LO::AlNl;
         int year = 1900;
     } cases[] = {
-        {"a blank first line, the year from the first game, end-of-file mark", DT::ScheduleData, "\r\n" + dh + "\x1a",
-         "04/03/05 05BosA 05NyaA\n"},
-        {"visitor's game number moves the home team", DT::ScheduleData,
-         sched("20050404", "BOS AL", "NYN NL", "123") + sched("20050403", "BOS AL", "NYA AL", "12"),
+        // a blank first line, the year from the first game, end-of-file mark
+        {DT::ScheduleData, "\r\n" + dh + "\x1a", "04/03/05 05BosA 05NyaA\n"},
+        // visitor's game number moves the home team
+        {DT::ScheduleData,
+         scheduleLine("20050404", "BOS AL", "NYN NL", "123") + scheduleLine("20050403", "BOS AL", "NYA AL", "12"),
          "04/03/05 05BosA 05NyaA\n04/04/05 05BosA 05NynN\n"},
-        {"adjacent repeats fold, a distant one does not", DT::ScheduleData,
-         dh + dh + dh + sched("20050403", "NYN NL", "PHI NL") + dh,
+        // adjacent repeats fold, a distant one does not
+        {DT::ScheduleData, dh + dh + dh + scheduleLine("20050403", "NYN NL", "PHI NL") + dh,
          "04/03/05 05BosA 05NyaA DH\n04/03/05 05NynN 05PhiN\n04/03/05 05BosA 05NyaA\n"},
-        {"rows by month, day, then year; games of a date in file order", DT::ScheduleData,
-         sched("20051001", "BOS AL", "NYA AL") + sched("20040405", "BOS AL", "NYA AL") +
-             sched("20050405", "NYN NL", "PHI NL") + sched("20040405", "NYN NL", "PHI NL") +
-             sched("20050403", "BOS AL", "NYA AL"),
+        // rows by month, day, then year; games of a date in file order
+        {DT::ScheduleData,
+         scheduleLine("20051001", "BOS AL", "NYA AL") + scheduleLine("20040405", "BOS AL", "NYA AL") +
+             scheduleLine("20050405", "NYN NL", "PHI NL") + scheduleLine("20040405", "NYN NL", "PHI NL") +
+             scheduleLine("20050403", "BOS AL", "NYA AL"),
          "04/03/05 05BosA 05NyaA\n04/05/04 05BosA 05NyaA\n04/05/04 05NynN 05PhiN\n04/05/05 05NynN 05PhiN\n"
          "10/01/05 05BosA 05NyaA\n"},
-        {"headed schedule", DT::ScheduleData,
+        // headed schedule
+        {DT::ScheduleData,
          headed + "\"04/14\",\"NYN\",\"PHI\",\"N\",\"\"\n\"04/13(1)\",\"BOS\",\"NYA\",\"A\",\"\"\n\"04/"
                   "13(2)\",\"BOS\",\"NYA\",\"A\",\"\"\n",
          "04/13/67 67BosA 67NyaA DH\n04/14/67 67NynN 67PhiN\n", LO::AlNl, 1967},
-        {"quoted CSV, a distant repeat folds", DT::ScheduleData,
+        // quoted CSV, a distant repeat folds
+        {DT::ScheduleData,
          kCsvHeader + "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"Rain, later\",\"\"\n" +
              "\"20050403\",\"0\",\"Sun\",\"NYN\",\"NL\",1,\"PHI\",\"NL\",1,\"N\",\"\",\"\"\n" +
              "\"20050403\",\"2\",\"Sun\",\"BOS\",\"AL\",2,\"NYA\",\"AL\",2,\"N\",\"\",\"\"\n",
          "04/03/05 05BosA 05NyaA DH\n04/03/05 05NynN 05PhiN\n"},
-        {"unquoted CSV with a Location column", DT::ScheduleData,
+        // unquoted CSV with a Location column
+        {DT::ScheduleData,
          "Date,Num,Day,Visitor,League,Game,Home,League,Game,Day/Night,Location,Postponed,Makeup\n"
          "20240320,0,Wednesday,BOS,AL,1,NYA,AL,1,n,SEO01,,\n",
          "03/20/24 24BosA 24NyaA\n"},
-        {"league A", DT::ScheduleData, leagues, "04/03/05 05BosA 05NynN\n", LO::American},
-        {"league N", DT::ScheduleData, leagues, "04/05/05 05NynN 05PhiN\n", LO::National},
-        {"league F", DT::ScheduleData, leagues, "04/04/05 05ChfF 05PhiN\n", LO::Federal},
-        {"league AL/NL", DT::ScheduleData, leagues, "04/03/05 05BosA 05NynN\n04/05/05 05NynN 05PhiN\n"},
-        {"game logs, game numbers of any form, lower-case codes", DT::GameLogs,
+        // league A
+        {DT::ScheduleData, leagues, "04/03/05 05BosA 05NynN\n", LO::American},
+        // league N
+        {DT::ScheduleData, leagues, "04/05/05 05NynN 05PhiN\n", LO::National},
+        // league F
+        {DT::ScheduleData, leagues, "04/04/05 05ChfF 05PhiN\n", LO::Federal},
+        // league AL/NL
+        {DT::ScheduleData, leagues, "04/03/05 05BosA 05NynN\n04/05/05 05NynN 05PhiN\n"},
+        // game logs, game numbers of any form, lower-case codes
+        {DT::GameLogs,
          gameLog("20050403", "bos al", "NYA AL") + gameLog("20050404", "NYN NL", "PHI NL", "1") +
              gameLog("20050404", "NYN NL", "PHI NL", "\"123\""),
          "04/03/05 05BosA 05NyaA\n04/04/05 05NynN 05PhiN DH\n"},
-        {"headed game logs", DT::GameLogs,
+        // headed game logs
+        {DT::GameLogs,
          headed + "\"04/13\",\"BOS\",\"NYA\",\"A\",\"more to be long "
                   "enough\"\n\"04/14(1)\",\"NYN\",\"PHI\",\"N\",\"more to be long enough\"\n",
          "04/14/05 05NynN 05PhiN\n", LO::National, 2005},
-        {"game data, short lines are no games", DT::GameData,
-         gameData("07/31/20", "BOS", "NYA") + gameData("08/01/20", "NYA", "BOS", 120), "07/31/20 20Bos 20Nya\n",
-         LO::American},
-        {"game data, \"67\" moves the date", DT::GameData,
+        // game data, short lines are no games
+        {DT::GameData, gameData("07/31/20", "BOS", "NYA") + gameData("08/01/20", "NYA", "BOS", 120),
+         "07/31/20 20Bos 20Nya\n", LO::American},
+        // game data, "67" moves the date
+        {DT::GameData,
          gameData("04/10/67", "BOS", "NYA", 130, "NYA6704101") +
              gameData("04/11/67", "NYA", "BOS", 130, "NYA682007310"),
          "04/10/67 67Bos 67Nya\n04/11/67 67Nya 67Bos\n"},
@@ -154,7 +160,7 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
     // Windows save it.
     for (const std::string mark : {"", "\xef\xbb\xbf"})
         for (const auto& c : cases) {
-            SCOPED_TRACE(c.name + std::string(mark.empty() ? "" : ", with a byte order mark"));
+            SCOPED_TRACE("case " + std::to_string(&c - cases) + (mark.empty() ? "" : ", with a byte order mark"));
             const Loaded r = loadText(mark + c.text, c.type, c.league, kNames, c.year);
             EXPECT_TRUE(r.outcome.done()) << test::textOf(r.outcome);
             EXPECT_EQ(summary(r.rows), c.rows);
@@ -164,7 +170,8 @@ TEST(SeasonLayouts, RowsFollowTheLayoutTheFoldingAndTheLeagueOption)
 
 TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
 {
-    const std::string good = sched("20050403", "BOS AL", "NYA AL"), logLine = gameLog("20050403", "BOS AL", "NYA AL");
+    const std::string good = scheduleLine("20050403", "BOS AL", "NYA AL"),
+                      logLine = gameLog("20050403", "BOS AL", "NYA AL");
     const std::string data = gameData("07/31/20", "BOS", "NYA");
     const std::string csvRow = "\"20050403\",\"0\",\"Sun\",\"BOS\",\"AL\",1,\"NYA\",\"AL\",1,\"N\",\"\",\"\"\n";
     const struct {
@@ -215,21 +222,16 @@ TEST(SeasonLayouts, UnreadableFilesAreRefusedNamingTheLineAndChangeNoFile)
 
 TEST(SeasonLayouts, GamesAreOrderedByTheirDateTextAndKeepFileOrderWithinADate)
 {
-    const struct {
-        std::vector<std::string> dates;
-        std::vector<std::uint32_t> order;
-    } cases[] = {
+    const std::pair<std::vector<std::string>, std::vector<std::uint32_t>> cases[] = {
         {{"10/01/05", "04/05/04", "04/05/05", "04/05/04", "04/03/05"}, {4, 1, 3, 2, 0}},
         {{"04/05/99", "04/05/00", "04/04/99"}, {2, 1, 0}}, // years compare as text
         {{"12/31/05", "01/01/05", "12/30/05", "01/01/05"}, {1, 3, 2, 0}},
         {{}, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [dates, order] : cases) {
         ParsedSeason season;
-        for (const std::string& date : c.dates) {
-            SeasonGame& game = season.games.emplace_back();
-            date.copy(game.date.data(), game.date.size());
-        }
-        EXPECT_EQ(gamesInDateOrder(season), c.order) << testing::PrintToString(c.dates);
+        for (const std::string& date : dates)
+            date.copy(season.games.emplace_back().date.data(), 8);
+        EXPECT_EQ(gamesInDateOrder(season), order) << testing::PrintToString(dates);
     }
 }

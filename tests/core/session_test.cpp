@@ -4,7 +4,6 @@
 // programs may change the file.
 #include "config/inifile.h"
 #include "config/teamtable.h"
-#include "platform/fileio.h"
 #include "schedule/schreader.h"
 #include "schedule/schwriter.h"
 #include "session/session.h"
@@ -20,14 +19,10 @@ using State = SessionState;
 
 namespace {
 
-const std::string kSeason = "\"20050403\",\"0\",\"Sun\",\"NYA\",\"AL\",1,\"BOS\",\"AL\",1,\"d\",\"\",\"\"\n"
-                            "\"20050404\",\"0\",\"Mon\",\"NYA\",\"AL\",1,\"CHF\",\"FL\",1,\"d\",\"\",\"\"\n"
-                            "\"20050405\",\"0\",\"Tue\",\"nya\",\"al\",1,\"bos\",\"al\",1,\"d\",\"\",\"\"\n";
+using test::scheduleLine;
 
-std::string sched(const std::string& date, const std::string& vis, const std::string& home)
-{
-    return "\"" + date + "\",\"0\",\"Sun\",\"" + vis + "\",\"AL\",1,\"" + home + "\",\"AL\",1,\"d\",\"\",\"\"\n";
-}
+const std::string kSeason = scheduleLine("20050403", "NYA", "BOS") + scheduleLine("20050404", "NYA", "CHF FL") +
+                            scheduleLine("20050405", "nya al", "bos al");
 
 // A session in `home` that has opened `text` as a schedule file in `seasons`.
 Session opened(const test::TempDir& home, const test::TempDir& seasons, const std::string& text)
@@ -41,25 +36,11 @@ Session opened(const test::TempDir& home, const test::TempDir& seasons, const st
 
 } // namespace
 
-TEST(Session, ControlsFollowTheDataTypeAndTheState)
-{
-    // Compile Data, game data settings, Open Season, Create .SCH and the league
-    // hint, in the states Idle, Compiled, Loaded and LoadFailed.
-    const char* gameData[] = {"11000", "01100", "11110", "11101"};
-    const char* others[] = {"00101", "00100", "00110", "00101"};
-    for (DataType type : {DataType::GameData, DataType::GameLogs, DataType::ScheduleData})
-        for (int state = 0; state < 4; ++state) {
-            const ControlStates c = controlStates(type, static_cast<State>(state));
-            const std::string shown{"01"[c.compileData], "01"[c.gameDataSettings], "01"[c.openSeason],
-                                    "01"[c.writeSchedule], "01"[c.leagueHint]};
-            EXPECT_EQ(shown, (type == DataType::GameData ? gameData : others)[state]) << static_cast<int>(type);
-        }
-}
-
 TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
 {
     test::TempDir home, seasons;
-    Session session = opened(home, seasons, sched("20050404", "BOS", "NYA") + sched("20050403", "CHA", "DET"));
+    Session session =
+        opened(home, seasons, scheduleLine("20050404", "BOS", "NYA") + scheduleLine("20050403", "CHA", "DET"));
     ASSERT_EQ(session.state(), State::Loaded);
     for (const std::string name :
          {"", "NINECHARS", "a/b", "a\\b", "..", "a:b", "a*b", "a?b", "a|b", "a\"b", "CON", "nul", "Com1"})
@@ -70,9 +51,6 @@ TEST(Session, WritesTheScheduleBesideTheSeasonFileUnderANameTheGameReads)
     EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("EIGHTCHR.sch"))),
               (std::vector<ScheduleGame>{{"04/04/05", "05", "05", false}, {"09/30/05", "05", "05", false}}));
     EXPECT_FALSE(std::filesystem::exists(home.file("EIGHTCHR.sch")));
-    // Another data type chosen: nothing to write until a season is opened anew.
-    EXPECT_TRUE(session.chooseDataType(DataType::GameLogs));
-    EXPECT_EQ(session.writeSchedule("OUT").kind, Outcome::Kind::Refused);
 }
 
 TEST(Session, LoadProgressCountsTheFileThroughToItsEnd)
@@ -81,8 +59,8 @@ TEST(Session, LoadProgressCountsTheFileThroughToItsEnd)
     std::string text;
     for (int day = 1; day <= 28; ++day)
         for (int game = 0; game < 100; ++game)
-            text += sched("200504" + std::string(day < 10 ? "0" : "") + std::to_string(day), "BOS", "NYA");
-    text.pop_back();
+            text += scheduleLine("200504" + std::string(day < 10 ? "0" : "") + std::to_string(day), "BOS", "NYA");
+    text.resize(text.size() - 2);
     test::TempDir home, seasons;
     test::writeFile(seasons.file("season.txt"), text);
     Session session(home.path());
@@ -102,25 +80,22 @@ TEST(Session, LoadProgressCountsTheFileThroughToItsEnd)
 
 TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
 {
-    std::string fifteen, sixteen;
-    for (char c = 'A'; c <= 'P'; ++c)
-        (c < 'P' ? fifteen : sixteen) += sched("20050403", std::string("V") + c + c, std::string("H") + c + c);
-    sixteen = fifteen + sixteen;
+    std::string fifteen; // a full day record (16 games on a date: the window's and rotasch's crowded seasons)
+    for (char c = 'A'; c < 'P'; ++c)
+        fifteen += scheduleLine("20050403", std::string("V") + c + c, std::string("H") + c + c);
     // problem: the message names it, "" when the write is done; names: rota.ini; date: an edited date of the
     // first game, if any; readOnly: the season's folder.
     const struct {
-        std::string text;
         const char *problem, *names = "", *date = "";
         bool readOnly = false;
     } cases[] = {
-        {fifteen, ""},
-        {sixteen, "04/03/05: 16 games"},
-        {fifteen, "\"05Boston1\": 9 characters", "[Schedule Data]\nVAA AL=Boston1\n"},
-        {fifteen, "\"4/3/05\": a date must be 8 characters", "", "4/3/05"},
-        {fifteen, "04/03/05: a team text holds the control character 0x09", "[Schedule Data]\nVAA AL=R\tSox\n"},
-        {fifteen, "04/03/05: a team text holds the control character 0x7F", "[Schedule Data]\nVAA AL=Sox\x7f\n"},
-        {fifteen, "", "[Schedule Data]\nVAA AL=\x80\x8a\x9f\n"}, // letters of Windows-1252
-        {fifteen, "Error Writing SCH File", "", "", true},
+        {""},
+        {"\"05Boston1\": 9 characters", "[Schedule Data]\nVAA AL=Boston1\n"},
+        {"\"4/3/05\": a date must be 8 characters", "", "4/3/05"},
+        {"04/03/05: a team text holds the control character 0x09", "[Schedule Data]\nVAA AL=R\tSox\n"},
+        {"04/03/05: a team text holds the control character 0x7F", "[Schedule Data]\nVAA AL=Sox\x7f\n"},
+        {"", "[Schedule Data]\nVAA AL=\x80\x8a\x9f\n"}, // letters of Windows-1252
+        {"Error Writing SCH File", "", "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.problem);
@@ -128,7 +103,7 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
             continue;
         test::TempDir home, seasons;
         test::writeFile(home.file("rota.ini"), c.names);
-        Session session = opened(home, seasons, c.text);
+        Session session = opened(home, seasons, fifteen);
         if (*c.date)
             session.changeGameDate(0, c.date);
         test::setReadOnly(seasons.path(), c.readOnly);
@@ -142,24 +117,6 @@ TEST(Session, RefusesRowsThatDoNotFitAndFailsAWriteThatCannotBeMade)
                   *c.problem ? 0u : 15u);
     }
     EXPECT_EQ(scheduleLimitProblems({{"04/03/05", "05Sox", "", ""}}).size(), 1u); // an empty team text
-
-    // Fitting: nothing before a load; a one-day season has no day to move
-    // to; with a day of room after it, the last game goes there and the
-    // season can be written. (Unnamed teams all show "05": named ones here.)
-    test::TempDir home, seasons;
-    EXPECT_EQ(Session(home.path()).fitCrowdedDates().moves.size(), 0u);
-    std::string names = "[Schedule Data]\n";
-    for (char c = 'A'; c <= 'Q'; ++c)
-        names += std::string("V") + c + c + " AL=V" + c + "\nH" + c + c + " AL=H" + c + "\n";
-    test::writeFile(home.file("rota.ini"), names);
-    Session session = opened(home, seasons, sixteen);
-    EXPECT_EQ(session.fitCrowdedDates().stuck, (std::vector<CrowdedDate>{{"04/03/05", 16}}));
-    session = opened(home, seasons, sixteen + sched("20050404", "VQQ", "HQQ"));
-    const FitReport fit = session.fitCrowdedDates();
-    EXPECT_EQ(fit.moves, (std::vector<MovedGame>{{"05VP", "05HP", "04/03/05", "04/04/05", 16}}));
-    EXPECT_EQ(session.state(), SessionState::Loaded);
-    EXPECT_TRUE(session.writeSchedule("fitted").done());
-    EXPECT_EQ(decodeScheduleFile(test::readFile(seasons.file("fitted.sch"))).size(), 17u);
     EXPECT_THROW(buildScheduleFile(std::vector<GameRow>(16, {"05/30/84", "a", "b", ""})), std::length_error);
 }
 
@@ -167,8 +124,8 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
 {
     test::TempDir home, seasons;
     Session session = opened(home, seasons,
-                             sched("20050405", "BOS", "NYA") + sched("20050403", "CHA", "DET") +
-                                 sched("20050404", "BOS", "NYA").substr(0, 37));
+                             scheduleLine("20050405", "BOS", "NYA") + scheduleLine("20050403", "CHA", "DET") +
+                                 scheduleLine("20050404", "BOS", "NYA").substr(0, 37));
     EXPECT_EQ(session.games().size(), 2u);
     EXPECT_EQ(session.games()[0].date, "04/05/05");
     std::ostringstream out;
@@ -195,11 +152,13 @@ TEST(Session, AFailedLoadNeverBecomesWritable)
 TEST(TeamNames, MissingTeamsAreAddedInOrderAndNamedOnesUsed)
 {
     test::TempDir home, seasons, fresh;
-    test::writeFile(home.file("rota.ini"), "[schedule data]\nbos al=Sox\n");
+    // A byte order mark and a header with text after it stay, and no second section is added.
+    test::writeFile(home.file("rota.ini"), "\xef\xbb\xbf[schedule data] ; 1915\nbos al=Sox\n");
     const Session session = opened(home, seasons, kSeason);
     ASSERT_EQ(session.state(), State::Loaded);
     EXPECT_EQ(session.missingTeams(), (std::vector<std::string>{"NYA AL", "CHF FL"}));
-    EXPECT_EQ(test::readFile(home.file("rota.ini")), "[schedule data]\r\nbos al=Sox\r\nNYA AL=\r\nCHF FL=\r\n");
+    EXPECT_EQ(test::readFile(home.file("rota.ini")),
+              "\xef\xbb\xbf[schedule data] ; 1915\r\nbos al=Sox\r\nNYA AL=\r\nCHF FL=\r\n");
     const auto& rows = session.games().rows();
     EXPECT_EQ(rows[0].vis + "@" + rows[0].home + " " + rows[1].home + " " + rows[2].home, "05@05Sox 05 05Sox");
     opened(fresh, seasons, kSeason); // no rota.ini yet

@@ -1,9 +1,11 @@
-// Compile Data's steps run directly, as their batch lines run. Whole runs
-// over the real event files are in compile_test.
+// Compile Data's steps run directly, as their batch lines run, and the
+// box-score stand-in's date keys. Whole runs over the real event files are
+// in compile_test; the stand-in's game lines are checked there and by the
+// event file fuzz target.
 #include "compile/steprunner.h"
+#include "tools/bgame/eventfile.h"
 
 #include "platform/environment.h"
-#include "platform/fileio.h"
 #include "tests/support/testsupport.h"
 
 #include <filesystem>
@@ -106,4 +108,11 @@ TEST(StepRunner, EachFailingStepIsReportedAndTheRunGoesOn)
         EXPECT_EQ(test::readFile(f.data("c.txt")), "a"); // the step after it ran
         EXPECT_EQ(test::readFile(f.data("a.txt")) + test::readFile(f.data("b.txt")), "ab");
     }
+}
+
+TEST(BoxScoreStandIn, KeysAllowLeadingBlanks)
+{
+    const std::pair<const char*, int> cases[] = {{"0401", 401}, {" 401", 401}, {"1030", 1030}, {"04 1", -1}, {"", -1}};
+    for (const auto& [key, value] : cases)
+        EXPECT_EQ(bgame::parseKey(key), value) << key;
 }

@@ -66,27 +66,27 @@ std::string textOf(const Outcome& outcome)
     return text;
 }
 
-namespace {
-
 std::string teamCode(int team)
 {
     return std::string(team < 10 ? "T0" : "T") + std::to_string(team);
 }
 
-std::string scheduleLine(const char* date, int visitor, int home)
+std::string scheduleLine(const std::string& date, const std::string& visitor, const std::string& home,
+                         const std::string& number)
 {
-    return "\"" + std::string(date) + "\",\"0\",\"Sat\",\"" + teamCode(visitor) + "\",\"AL\",1,\"" + teamCode(home) +
-           "\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+    const auto team = [](const std::string& t) {
+        return t.substr(0, 3) + "\",\"" + (t.size() > 4 ? t.substr(4) : "AL");
+    };
+    return "\"" + date + "\",\"0\",\"Sun\",\"" + team(visitor) + "\"," + number + ",\"" + team(home) +
+           "\",1,\"d\",\"\",\"\"\r\n";
 }
 
-} // namespace
-
-std::string crowdedSeason()
+std::string crowdedSeason(bool daysAround)
 {
-    std::string text = scheduleLine("20000707", 1, 2);
+    std::string text = daysAround ? scheduleLine("20000707", "T01", "T02") : "";
     for (int team = 1; team < 32; team += 2)
-        text += scheduleLine("20000708", team, team + 1);
-    return text + scheduleLine("20000709", 3, 4);
+        text += scheduleLine("20000708", teamCode(team), teamCode(team + 1));
+    return text + (daysAround ? scheduleLine("20000709", "T03", "T04") : "");
 }
 
 std::string crowdedSeasonNames()
@@ -95,6 +95,12 @@ std::string crowdedSeasonNames()
     for (int team = 1; team <= 32; ++team)
         ini += teamCode(team) + " AL=N" + std::to_string(team) + "\r\n";
     return ini;
+}
+
+void copyEventFiles(const std::string& folder)
+{
+    for (const char* name : kEventFiles)
+        fs::copy_file(sampleFile(name), folder + "/" + name);
 }
 
 } // namespace rota::test

@@ -68,11 +68,25 @@ std::string thrown(F&& action)
     return "";
 }
 
+// A line of Retrosheet's schedule layout; a team is a code ("BOS", of the
+// American League) or a code and its league ("BOS NL"), and `number` is the
+// visitor's game number.
+std::string scheduleLine(const std::string& date, const std::string& visitor, const std::string& home,
+                         const std::string& number = "1");
+
+// "T01" to "T99".
+std::string teamCode(int team);
+
 // A schedule file whose 07/08/00 holds 16 games of 32 teams T01 to T32,
-// between a game on 07/07/00 and one on 07/09/00 (T01 at T02, T03 at T04),
-// and a rota.ini that names every team.
-std::string crowdedSeason();
+// between a game on 07/07/00 and one on 07/09/00 (T01 at T02, T03 at T04)
+// when `daysAround`, and a rota.ini that names every team N1 to N32.
+std::string crowdedSeason(bool daysAround = true);
 std::string crowdedSeasonNames();
+
+// The sample folder's event, roster and team files of 2020, and their copy
+// into `folder`.
+inline constexpr const char* kEventFiles[] = {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"};
+void copyEventFiles(const std::string& folder);
 
 // Everything an outcome says, title, detail and items, one to a line.
 std::string textOf(const Outcome& outcome);

@@ -5,10 +5,11 @@
 #pragma once
 
 #include "app/form/form.h"
+#include "app/form/prompts.h"
 #include "session/session.h"
-#include "tests/support/testprompts.h"
 #include "tests/support/testsupport.h"
 
+#include <deque>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -17,6 +18,48 @@
 namespace rota::test {
 
 enum class Key { Down, Return, Backspace };
+
+// Prompts answered without a person: every message, error and question is
+// kept; questions are answered from a queue (an empty queue says No), and
+// the open dialog from a queue of files (an empty queue is a cancel).
+class TestPrompts : public form::Prompts {
+public:
+    void message(const std::string& text) override { messages.push_back(text); }
+    void error(const std::string& text) override { messages.push_back(text); }
+    bool ask(const std::string& question) override
+    {
+        messages.push_back(question);
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return yes;
+    }
+    std::optional<std::string> openFileName(const std::string& folder, const std::vector<FileKind>& kinds) override
+    {
+        offeredFolder = folder;
+        offeredKinds = kinds;
+        if (files.empty())
+            return std::nullopt;
+        std::string next = files.front();
+        files.pop_front();
+        return next;
+    }
+
+    // Every message, error and question shown, one after the other.
+    std::string allMessages() const
+    {
+        std::string all;
+        for (const std::string& m : messages)
+            all += m + "\n";
+        return all;
+    }
+
+    std::vector<std::string> messages; // messages, errors and questions alike
+    std::string offeredFolder;
+    std::vector<FileKind> offeredKinds;
+    std::deque<std::string> files;
+    std::deque<bool> answers;
+};
 
 class WindowDriver {
 public:

@@ -7,17 +7,8 @@
 #include "app/qt/prompts.h"
 #include "app/qt/widgets.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QApplication>
-#include <QDir>
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QSpinBox>
-#include <QTreeView>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 

@@ -19,16 +19,17 @@ namespace name = rota::form::name;
 namespace rota::test {
 namespace {
 
-const char* const kGoodSeason = "\"19150414\",\"0\",\"Wed\",\"BOS\",\"AL\",1,\"PHA\",\"AL\",1,\"d\",\"\",\"\"\r\n"
-                                "\"19150415\",\"0\",\"Thu\",\"NYA\",\"AL\",1,\"WS1\",\"AL\",1,\"d\",\"\",\"\"\r\n";
+const std::string kGoodSeason = scheduleLine("19150414", "BOS", "PHA") + scheduleLine("19150415", "NYA", "WS1");
 const char* const kNamedTeams = "[Schedule Data]\r\nBOS AL=Sox\r\nPHA AL=As\r\nNYA AL=Yanks\r\nWS1 AL=Nats\r\n";
 
-// What the user can use: "Compile Data", "Open Season", "Create .SCH", the
-// ".SCH" file name, and whether the league hint shows.
+// What the user can use: "Compile Data", the year (as the other game data
+// settings), "Open Season", "Create .SCH", the ".SCH" file name, and whether
+// the league hint shows.
 std::string usable(const WindowFixture& w)
 {
     std::string text;
-    for (const char* control : {name::compileData, name::openSeason, name::writeSchedule, name::scheduleName})
+    for (const char* control :
+         {name::compileData, name::year, name::openSeason, name::writeSchedule, name::scheduleName})
         text += w.window->enabled(control) ? '1' : '0';
     return text + (w.window->visible(name::leagueHint) ? " hint" : " -");
 }
@@ -44,28 +45,28 @@ TEST(Window, ControlsFollowTheWork)
     WindowFixture w;
     writeFile(w.file("rota.ini"), kNamedTeams);
     writeFile(w.file("good.txt"), kGoodSeason);
-    writeFile(w.file("bad.txt"), std::string(kGoodSeason) + "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
+    writeFile(w.file("bad.txt"), kGoodSeason + "\"19150416\",\"0\",\"Fri\",\"BOS\",\"AL\",1\r\n");
     const struct {
         const char* what;
         std::function<void()> act;
         const char* expected;
     } steps[] = {
-        {"start in Game Data", [] {}, "1000 -"},
-        {"choose Schedule Data", [&] { w.chooseDataType(DataType::ScheduleData); }, "0100 hint"},
-        {"open a season", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
-        {"choose Game Logs", [&] { w.chooseDataType(DataType::GameLogs); }, "0100 hint"},
-        {"choose Schedule Data again", [&] { w.chooseDataType(DataType::ScheduleData); }, "0100 hint"},
-        {"open it again", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
-        {"open a file that fails", [&] { w.openSeason(w.file("bad.txt")); }, "0100 hint"},
-        {"cancel the next dialog", [&] { w.window->click(name::openSeason); }, "0100 hint"},
-        {"open a good season", [&] { w.openSeason(w.file("good.txt")); }, "0111 -"},
-        {"choose Game Data", [&] { w.chooseDataType(DataType::GameData); }, "1000 -"},
+        {"start in Game Data", [] {}, "11000 -"},
+        {"choose Schedule Data", [&] { w.chooseDataType(DataType::ScheduleData); }, "00100 hint"},
+        {"open a season", [&] { w.openSeason(w.file("good.txt")); }, "00111 -"},
+        {"choose Game Logs", [&] { w.chooseDataType(DataType::GameLogs); }, "00100 hint"},
+        {"choose Schedule Data again", [&] { w.chooseDataType(DataType::ScheduleData); }, "00100 hint"},
+        {"open it again", [&] { w.openSeason(w.file("good.txt")); }, "00111 -"},
+        {"open a file that fails", [&] { w.openSeason(w.file("bad.txt")); }, "00100 hint"},
+        {"cancel the next dialog", [&] { w.window->click(name::openSeason); }, "00100 hint"},
+        {"open a good season", [&] { w.openSeason(w.file("good.txt")); }, "00111 -"},
+        {"choose Game Data", [&] { w.chooseDataType(DataType::GameData); }, "11000 -"},
         {"\"Select Year\" opens a season in any mode",
          [&] {
              w.prompts.files.push_back(w.file("good.txt"));
              w.window->click(name::selectYear);
          },
-         "1100 hint"},
+         "11100 hint"},
     };
     for (const auto& step : steps) {
         step.act();
@@ -118,24 +119,17 @@ TEST(Window, GameLogsOfEachLeagueOptionAreWrittenAsExpected)
     fs::copy_file(dataFile("expected/rota.ini"), w.file("rota.ini"));
     fs::copy_file(sampleFile("GL1915.TXT"), w.file("GL1915.TXT"));
     w.chooseDataType(DataType::GameLogs);
-    const struct {
-        LeagueOption league;
-        const char* expected;
-    } cases[] = {
-        {LeagueOption::American, "GL1915-A.sch"},
-        {LeagueOption::National, "GL1915-N.sch"},
-        {LeagueOption::Federal, "GL1915-F.sch"},
-        {LeagueOption::AlNl, "GL1915-ALNL.sch"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected);
-        w.window->chooseItem(name::league, static_cast<int>(c.league));
+    const char* const suffix[] = {"A", "N", "F", "ALNL"}; // in the order of LeagueOption
+    for (int league = 0; league < 4; ++league) {
+        SCOPED_TRACE(suffix[league]);
+        w.window->chooseItem(name::league, league);
         w.openSeason(w.file("GL1915.TXT"));
         EXPECT_FALSE(w.window->visible(name::teamTable));
         w.window->setText(name::scheduleName, "gl1915");
         w.window->click(name::writeSchedule);
         EXPECT_TRUE(w.prompts.messages.empty()) << w.prompts.allMessages();
-        EXPECT_EQ(readFile(w.file("gl1915.sch")), readFile(dataFile(std::string("expected/") + c.expected)));
+        EXPECT_EQ(readFile(w.file("gl1915.sch")),
+                  readFile(dataFile(std::string("expected/GL1915-") + suffix[league] + ".sch")));
     }
 }
 
@@ -143,8 +137,7 @@ TEST(Window, GameDataIsCompiledThenWritten)
 {
     WindowFixture w;
     fs::create_directory(w.file("data"));
-    for (const char* sample : {"2020NYA.EVA", "2020NYN.EVN", "NYA2020.ROS", "NYN2020.ROS", "TEAM2020"})
-        fs::copy_file(sampleFile(sample), w.file(std::string("data/") + sample));
+    copyEventFiles(w.file("data"));
     fs::copy_file(bgamePath(), w.file(boxScoreToolName()));
     fs::copy_file(dataFile("expected/rota.ini"), w.file("rota.ini"));
     writeFile(w.file("season.txt"), "an earlier season\r\n");
@@ -153,31 +146,15 @@ TEST(Window, GameDataIsCompiledThenWritten)
     w.window->setText(name::dataFileName, "season");
     w.window->click(name::compileData);
     ASSERT_TRUE(w.prompts.messages.empty()) << w.prompts.allMessages() << w.batchOutput.str();
-    EXPECT_TRUE(w.window->enabled(name::openSeason) && !w.window->enabled(name::compileData));
+    EXPECT_EQ(usable(w), "01100 -");
 
     w.openSeason(w.file("season.txt"));
     EXPECT_EQ(w.window->rows().size(), 59u); // every game of both teams' event files
+    EXPECT_EQ(usable(w), "11111 -");
     w.window->setText(name::scheduleName, "nyc2020");
     w.window->click(name::writeSchedule);
     EXPECT_TRUE(w.prompts.messages.empty()) << w.prompts.allMessages();
     EXPECT_EQ(readFile(w.file("nyc2020.sch")), readFile(dataFile("expected/gamedata2020.sch")));
-}
-
-TEST(Window, AFileOfAnotherKindIsRefusedAndNothingIsWritten)
-{
-    WindowFixture w;
-    writeFile(w.file("rota.ini"), kNamedTeams);
-    fs::copy_file(sampleFile("1915schedule.csv"), w.file("1915schedule.csv"));
-    w.chooseDataType(DataType::GameLogs);
-    w.openSeason(w.file("1915schedule.csv"));
-
-    ASSERT_EQ(w.prompts.messages.size(), 1u);
-    EXPECT_TRUE(w.prompts.messages[0].starts_with("Data Error\nline 1: ")) << w.prompts.messages[0];
-    EXPECT_EQ(readFile(w.file("rota.ini")), kNamedTeams);
-    EXPECT_FALSE(w.window->enabled(name::writeSchedule));
-    w.window->setText(name::scheduleName, "sked15");
-    w.window->click(name::writeSchedule);
-    EXPECT_FALSE(fs::exists(w.file("sked15.sch")));
 }
 
 // A game-log season of BOS and NYA, opened with `ini` as rota.ini.
@@ -283,18 +260,10 @@ TEST(Window, AGameDateEditedInTheListMovesTheGameToItsPlace)
 TEST(Window, DateBoxesKeepTheirMaskAsTheUserTypes)
 {
     WindowFixture w;
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        const char* shown;
-    } steps[] = {
-        {"type over all", [&] { w.window->type(name::startDate, "0715"); }, "07/15"},
-        {"backspace", [&] { w.window->press(name::startDate, Key::Backspace); }, "07/1_"},
-    };
-    for (const auto& step : steps) {
-        step.act();
-        EXPECT_EQ(w.window->text(name::startDate), step.shown) << step.what;
-    }
+    w.window->type(name::startDate, "0715"); // over all of it
+    EXPECT_EQ(w.window->text(name::startDate), "07/15");
+    w.window->press(name::startDate, Key::Backspace);
+    EXPECT_EQ(w.window->text(name::startDate), "07/1_");
     // The box's blanks reach Compile Data as blanks, which it refuses.
     w.window->setText(name::dataFileName, "season");
     w.window->click(name::compileData);

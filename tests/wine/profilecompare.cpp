@@ -44,18 +44,16 @@ struct Case {
 const std::string kBom = "\xef\xbb\xbf";
 
 // The lookups every table case gets besides its own.
-const std::vector<Lookup> kCommon = {
-    {"Schedule Data", "ABC AL"},
-    {"schedule data", "abc al"},
-    {"Game Data", "ABC"},
-    {"S", "K"},
-    {"s", "k"},
-    {"S", "L"},
-    {"T", "K"},
-    {"", "K"},
-    {"S", ""},
-    {" S ", " K "},
-};
+const std::vector<Lookup> kCommon = {{"Schedule Data", "ABC AL"},
+                                     {"schedule data", "abc al"},
+                                     {"Game Data", "ABC"},
+                                     {"S", "K"},
+                                     {"s", "k"},
+                                     {"S", "L"},
+                                     {"T", "K"},
+                                     {"", "K"},
+                                     {"S", ""},
+                                     {" S ", " K "}};
 
 std::vector<Case> tableCases()
 {
@@ -137,12 +135,8 @@ std::string escaped(const std::string& bytes)
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         char hex[8];
-        if (byte == '\\' || byte == '"' || byte < 0x20 || byte >= 0x7f) {
-            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
-            text += hex;
-        } else {
-            text += c;
-        }
+        std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+        text += byte == '\\' || byte == '"' || byte < 0x20 || byte >= 0x7f ? std::string(hex) : std::string(1, c);
     }
     return text.size() > 400 ? text.substr(0, 400) + "..." : text;
 }
