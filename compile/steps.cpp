@@ -57,6 +57,8 @@ template <typename... F>
 struct Overloaded : F... {
     using F::operator()...;
 };
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>; // clang 14 deduces no aggregate's arguments
 
 std::string batchLine(const Step& step, const std::string& s)
 {
