@@ -3,6 +3,8 @@
 #include "common/textlines.h"
 #include "common/vocabulary.h"
 
+#include <utility>
+
 namespace rota::bgame {
 
 namespace {
@@ -67,6 +69,21 @@ std::string dayOfWeek(int year, int month, int day)
     return names[(year + year / 4 - year / 100 + year / 400 + offsets[month - 1] + day) % 7];
 }
 
+// The info records the tool reads, and the field of the game each fills.
+const std::pair<const char*, std::string EventGame::*> kInfoFields[] = {
+    {"visteam", &EventGame::visitingTeam},
+    {"hometeam", &EventGame::homeTeam},
+    {"date", &EventGame::date},
+    {"number", &EventGame::number},
+    {"starttime", &EventGame::startTime},
+    {"daynight", &EventGame::dayNight},
+    {"site", &EventGame::site},
+    {"usedh", &EventGame::useDh},
+    {"attendance", &EventGame::attendance},
+    {"timeofgame", &EventGame::timeOfGame},
+    {"umphome", &EventGame::homeUmpire},
+};
+
 } // namespace
 
 std::vector<EventGame> parseEventFile(std::string_view text)
@@ -83,30 +100,9 @@ std::vector<EventGame> parseEventFile(std::string_view text)
             continue;
         EventGame& g = games.back();
         if (f[0] == "info" && f.size() > 2) {
-            const std::string& key = f[1];
-            const std::string& value = f[2];
-            if (key == "visteam")
-                g.visitingTeam = value;
-            else if (key == "hometeam")
-                g.homeTeam = value;
-            else if (key == "date")
-                g.date = value;
-            else if (key == "number")
-                g.number = value;
-            else if (key == "starttime")
-                g.startTime = value;
-            else if (key == "daynight")
-                g.dayNight = value;
-            else if (key == "site")
-                g.site = value;
-            else if (key == "usedh")
-                g.useDh = value;
-            else if (key == "attendance")
-                g.attendance = value;
-            else if (key == "timeofgame")
-                g.timeOfGame = value;
-            else if (key == "umphome")
-                g.homeUmpire = value;
+            for (const auto& [key, field] : kInfoFields)
+                if (f[1] == key)
+                    g.*field = f[2];
         } else if (f[0] == "start" && f.size() > 5 && f[5] == "1") {
             (f[3] == "0" ? g.visitingPitcher : g.homePitcher) = f[1];
         }
